@@ -1,0 +1,28 @@
+# vm_add_test(<name> SOURCES <files...> LIBS <libs...> [LABELS <labels...>])
+# One GoogleTest program per unit; its cases are registered with CTest.
+function(vm_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE VM_SOURCE_DIR="${CMAKE_SOURCE_DIR}" VM_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# vm_add_fuzz_target(<name> SOURCES <files...> LIBS <libs...> CORPUS <dir>)
+# A fuzz entry point (LLVMFuzzerTestOneInput). With VISTAMOOR_LIBFUZZER it links
+# libFuzzer; otherwise a small driver replays the corpus and seeded mutations of it,
+# which runs as a test in every build.
+function(vm_add_fuzz_target name)
+  cmake_parse_arguments(F "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  if(VISTAMOOR_LIBFUZZER)
+    add_executable(${name} ${F_SOURCES})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  else()
+    add_executable(${name} ${F_SOURCES} ${CMAKE_SOURCE_DIR}/tests/fuzz/ReplayDriver.cpp)
+    add_test(NAME ${name} COMMAND ${name} ${F_CORPUS})
+    set_tests_properties(${name} PROPERTIES LABELS fuzz)
+  endif()
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+endfunction()
