@@ -1,0 +1,20 @@
+#pragma once
+// A sub-command of vistamoor-tool. Each one lives in its own file and returns
+// the process exit status: 0 done, 1 a negative answer, 2 bad use or an error.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vm::tool {
+
+using Args = std::vector<std::string>; // the words after the sub-command's name
+
+struct Command {
+    const char* name;
+    const char* usage; // shown by "vistamoor-tool help"
+    int (*run)(const Args& args);
+};
+
+int StoreCommand(const Args& args);
+
+} // namespace vm::tool

@@ -1,0 +1,49 @@
+// vistamoor-tool: the program's parts from the command line, for users,
+// install steps and tests.
+#include "Command.h"
+#include "util/Error.h"
+
+#include <array>
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+using vm::tool::Command;
+
+constexpr std::array kCommands{
+    Command{"store", "store get SECTION NAME | set SECTION NAME TEXT | list SECTION | erase SECTION | dump",
+            vm::tool::StoreCommand},
+};
+
+int Usage(std::ostream& out)
+{
+    out << "usage: vistamoor-tool COMMAND ...\n";
+    for (const Command& c : kCommands)
+        out << "  " << c.usage << "\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return Usage(std::cerr);
+    if (std::strcmp(argv[1], "help") == 0 || std::strcmp(argv[1], "--help") == 0) {
+        Usage(std::cout);
+        return 0;
+    }
+    for (const Command& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) != 0)
+            continue;
+        try {
+            return c.run(vm::tool::Args(argv + 2, argv + argc));
+        } catch (const std::exception& e) {
+            std::cerr << "vistamoor-tool: " << e.what() << "\n";
+            return 2;
+        }
+    }
+    std::cerr << "vistamoor-tool: unknown command \"" << argv[1] << "\"\n";
+    return Usage(std::cerr);
+}
