@@ -91,8 +91,13 @@ const SettingsValue* SettingsData::Find(std::string_view section, std::string_vi
 void SettingsData::Set(std::string_view section, std::string_view name, std::string_view text)
 {
     SettingsSection* s = Find(section);
-    if (!s)
-        s = &sections.emplace_back(SettingsSection{std::string(section), {}});
+    if (!s) {
+        // Sections stand in name order, as registry keys enumerate, so that
+        // erasing and rewriting a section leaves the file as it was.
+        auto at = std::find_if(sections.begin(), sections.end(),
+                               [&](const SettingsSection& other) { return UpperCase(other.name) > UpperCase(section); });
+        s = &*sections.insert(at, SettingsSection{std::string(section), {}});
+    }
     if (SettingsValue* v = FindByName(s->values, name))
         v->text = text;
     else

@@ -1,6 +1,6 @@
 #pragma once
-// The text form of the settings store: sections in brackets, then name=value
-// lines, in the order they were first written.
+// The text form of the settings store: sections in brackets, in name order,
+// each followed by its name=value lines in the order they were first written.
 //
 //   [Miscellaneous]
 //   Stay=2000
