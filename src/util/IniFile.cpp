@@ -41,7 +41,9 @@ bool IsSectionLine(std::string_view line, std::string& name)
     if (t.empty() || t.front() != '[')
         return false;
     const size_t close = t.find(']');
-    name = std::string(TrimBlanks(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
+    if (close == std::string_view::npos)
+        return false; // a broken header is a garbage line, not a section
+    name = std::string(TrimBlanks(t.substr(1, close - 1)));
     return true;
 }
 
