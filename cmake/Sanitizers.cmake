@@ -6,3 +6,7 @@ if(VISTAMOOR_TSAN)
   add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
   add_link_options(-fsanitize=thread)
 endif()
+if(VISTAMOOR_LIBFUZZER)
+  # Coverage for the libraries under test, not only the fuzz entry points.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
