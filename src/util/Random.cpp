@@ -7,14 +7,27 @@ namespace {
 // A linear congruential generator: cheap, and its sequence per seed is fixed,
 // which lets frames that use noise be reproduced in tests.
 uint32_t state = 1;
+bool counting = false;
+uint32_t countingSeed = 0;
 } // namespace
 
 void Seed(uint32_t seed) { state = seed; }
 
 void SeedFromClock()
 {
+    if (counting) {
+        Seed(countingSeed++);
+        return;
+    }
+    // Nanoseconds, so that shuffles drawn one right after another still differ.
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    Seed(uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+    Seed(uint32_t(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
+
+void UseCountingClock(uint32_t start)
+{
+    counting = true;
+    countingSeed = start;
 }
 
 int32_t Next(int32_t range)

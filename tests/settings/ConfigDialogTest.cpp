@@ -162,6 +162,21 @@ TEST_F(ConfigDialog, ShowsTheStoredSettingsAndOkStoresTheEditedOnes)
     EXPECT_EQ(store().ReadString("Assistant", "FirstRun"), "0");
 }
 
+TEST_F(ConfigDialog, OkInTheDialogTheShowOpensKeepsTheMusicList)
+{
+    Install();
+    store().WriteString("Music", "MusicCounter", "2");
+    store().WriteString("Music", "Music0", "/m/a.mp3");
+    store().WriteString("Music", "Music1", "/m/b.mp3");
+    TfrmConfig dialog({"RunMode", false, dir / "win.ini"});
+    dialog.ReadConfig(); // the show reads the settings first
+    EXPECT_EQ(dialog.Settings().MusicList, (std::vector<std::string>{"/m/a.mp3", "/m/b.mp3"}));
+    dialog.show();       // no photos found: the dialog is shown
+    Child<QPushButton>(dialog, "btnOk")->click();
+    EXPECT_EQ(store().ReadString("Music", "MusicCounter"), "2");
+    EXPECT_EQ(store().ReadString("Music", "Music1"), "/m/b.mp3");
+}
+
 TEST_F(ConfigDialog, IgnoringMouseMovementDisablesTheSensitivity)
 {
     Install();
