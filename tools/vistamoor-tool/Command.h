@@ -16,5 +16,6 @@ struct Command {
 };
 
 int StoreCommand(const Args& args);
+int FitCommand(const Args& args);
 
 } // namespace vm::tool

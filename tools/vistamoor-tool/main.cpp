@@ -14,6 +14,7 @@ using vm::tool::Command;
 constexpr std::array kCommands{
     Command{"store", "store get SECTION NAME | set SECTION NAME TEXT | list SECTION | erase SECTION | dump",
             vm::tool::StoreCommand},
+    Command{"fit", "fit WxH --screen SWxSH", vm::tool::FitCommand},
 };
 
 int Usage(std::ostream& out)
