@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-image-formats-plugins
-  libqt6svg6 libgl-dev libjpeg-dev zlib1g-dev libx11-dev
+  libqt6svg6 libgl-dev libjpeg-dev zlib1g-dev libx11-dev libxext-dev libxss-dev
   # tests, fuzzing, benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
   # running: fonts (CJK for the Chinese language files), sound, virtual display
