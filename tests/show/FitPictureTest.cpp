@@ -1,8 +1,8 @@
+#include "show/FitPicture.h"
+
 #include <gtest/gtest.h>
 
 using namespace vm;
-
-#include "show/FitPicture.h"
 
 TEST(FittedSize, NeverEnlargesOtherwiseFitsKeepingTheAspect)
 {

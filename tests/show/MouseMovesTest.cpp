@@ -1,8 +1,8 @@
+#include "show/MouseMoves.h"
+
 #include <gtest/gtest.h>
 
 using namespace vm;
-
-#include "show/MouseMoves.h"
 
 TEST(MouseMoves, PairsCloseInTimeAndFurtherThanTheSensitivityEndTheShow)
 {
