@@ -1,5 +1,5 @@
 // vistamoor: the screensaver, its settings dialog and its preview, by command line.
-#include "app/Global.h"
+#include "util/Global.h"
 #include "app/RunMode.h"
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
