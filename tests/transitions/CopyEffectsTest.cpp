@@ -79,8 +79,9 @@ TEST(CopyEffects, Style14RollsAMirroredStripInFrontOfTheRevealedPart)
         for (int k = 0; k < c.roll; ++k) { // D = (X, E) shows S = (E, 2E - X) mirrored
             ASSERT_TRUE(ColumnIsNew(f, c.x + k, 2 * e - c.x - 1 - k)) << "p" << c.progress << " k" << k;
         }
-        if (e < 1000)
+        if (e < 1000) {
             EXPECT_TRUE(ColumnIsOld(f, e));
+        }
     }
 }
 
