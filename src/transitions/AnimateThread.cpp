@@ -19,7 +19,11 @@ void ApplyPriority(TThreadPriority priority)
         (void)setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), nice);
 }
 
+thread_local TAnimateThread* currentWorker = nullptr;
+
 } // namespace
+
+TAnimateThread* TAnimateThread::Current() { return currentWorker; }
 
 TAnimateThread::TAnimateThread(TCustomPicShow& control, uint64_t generation, TThreadPriority priority)
     : control_(control), generation_(generation), priority_(priority), thread_([this] { Execute(); })
@@ -53,6 +57,7 @@ void TAnimateThread::WaitFor()
 
 void TAnimateThread::Execute()
 {
+    currentWorker = this;
     started_ = true;
     ApplyPriority(priority_);
     try {

@@ -23,7 +23,9 @@ public:
     bool Failed() const { return failed_; }
     void WaitFor(); // GUI thread
     uint64_t Generation() const { return generation_; }
-    bool IsCurrentThread() const { return std::this_thread::get_id() == thread_.get_id(); }
+    const TCustomPicShow& Control() const { return control_; }
+    // The worker whose thread calls this, or none.
+    static TAnimateThread* Current();
 
 private:
     void Execute();

@@ -285,11 +285,11 @@ void TCustomPicShow::Stop()
 {
     if (!running_ || stopping_)
         return;
-    if (worker_ && worker_->IsCurrentThread()) {
+    if (TAnimateThread* worker = TAnimateThread::Current(); worker && &worker->Control() == this) {
         // A handler on the worker asked: the worker ends, and its ThreadDone finishes
         // the transition as stopped.
         stopFromWorker_ = true;
-        worker_->Terminate();
+        worker->Terminate();
         return;
     }
     stopping_ = true;
@@ -431,8 +431,9 @@ void TCustomPicShow::UpdateWindowNow()
         paintRequested_ = true;
     }
     RequestPaintOnGuiThread();
+    const TAnimateThread* worker = TAnimateThread::Current();
     std::unique_lock lock(paintLock_);
-    painted_.wait(lock, [this] { return !paintRequested_ || !worker_ || worker_->Terminated(); });
+    painted_.wait(lock, [&] { return !paintRequested_ || !worker || worker->Terminated(); });
     paintRequested_ = false;
 }
 

@@ -20,6 +20,7 @@
 #include "transitions/Effect.h"
 #include "transitions/ManualResetEvent.h"
 #include "transitions/PicShowGeometry.h"
+#include "transitions/SurfaceLock.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -95,7 +96,7 @@ public:
 
     // What the control shows (the last frame after a transition); read it under LockDisplay.
     const Bitmap& DisplayImage() const { return displayImage_; }
-    std::unique_lock<std::mutex> LockDisplay() const { return std::unique_lock(displayLock_); }
+    std::unique_lock<SurfaceLock> LockDisplay() const { return std::unique_lock(displayLock_); }
     Rect PictureRect() const;
     Rect ClientRect() const;
 
@@ -205,10 +206,10 @@ private:
     bool firstPaintPending_ = true;
     bool destroying_ = false;
 
-    mutable std::mutex frameLock_;
-    mutable std::mutex pictureLock_;
-    mutable std::mutex displayLock_;
-    mutable std::mutex backBufferLock_;
+    mutable SurfaceLock frameLock_;
+    mutable SurfaceLock pictureLock_;
+    mutable SurfaceLock displayLock_;
+    mutable SurfaceLock backBufferLock_;
     Bitmap displayImage_;
     Bitmap backBuffer_;
     std::unique_ptr<Bitmap> oldScreenImage_;  // exists while Running
@@ -216,13 +217,13 @@ private:
     int pictureWidth_ = 0;
     int pictureHeight_ = 0;
 
-    mutable std::mutex geometryLock_; // PictureRect and client size, read by the worker
+    mutable SurfaceLock geometryLock_; // PictureRect and client size, read by the worker
     Rect pictureRect_;
     int clientWidth_ = 100;
     int clientHeight_ = 100;
     std::atomic<bool> visible_ = true;
 
-    std::mutex pendingLock_;
+    SurfaceLock pendingLock_;
     std::optional<Rect> pending_;
 
     std::mutex paintLock_; // the worker's repaint handshake
