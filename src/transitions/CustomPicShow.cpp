@@ -2,6 +2,7 @@
 
 #include "raster/StretchCopy.h"
 #include "transitions/AnimateThread.h"
+#include "transitions/ComposeFrame.h"
 #include "transitions/EffectCatalogue.h"
 #include "util/MulDiv.h"
 
@@ -361,14 +362,8 @@ void TCustomPicShow::UpdateFrame()
     DoBeforeNewFrame(picture, display);
     Rect R{0, 0, pictureWidth_, pictureHeight_};
     const int p = progress_;
-    if (p == 100) {
-        Draw(display, 0, 0, picture);
-    } else if (p != 0) {
-        if (style_ == 0)
-            DoCustomDraw(picture, display);
-        else
-            Effects()[style_ - 1].Proc(display, picture, R, step_, uint8_t(p));
-    }
+    if (!DrawProgressFrame(display, picture, R, style_, step_, p))
+        DoCustomDraw(picture, display);
     InvalidatePictureArea(R);
     DoAfterNewFrame(picture, display);
 }
