@@ -64,31 +64,50 @@ bool MakeAxis(int o, int e, int so, int se, int dstSize, int srcSize, AxisMap& a
     return true;
 }
 
-void CopyRows(Bitmap& dst, const AxisMap& ax, const AxisMap& ay, const Bitmap& src)
+// Row order and reading for a copy within one bitmap: each row is read (through a
+// row buffer) before it is written, and rows are visited so that no row is written
+// before every row that reads it has been read.
+enum class Order { TopDown, BottomUp };
+
+void CopyRows(Bitmap& dst, const AxisMap& ax, const AxisMap& ay, const Bitmap& src, Order order, bool sameBitmap)
 {
     const int count = ax.last - ax.first;
     const size_t bytes = size_t(count) * sizeof(Pixel);
-    if (ax.IsShift()) {
-        const int sx = int(ax.SourceOf(ax.first));
-        for (int y = ay.first; y < ay.last; ++y)
-            std::memcpy(dst.Row(y) + ax.first, src.Row(int(ay.SourceOf(y))) + sx, bytes);
-        return;
+    const bool shift = ax.IsShift();
+    std::vector<int> xmap;
+    int srcLeft = 0, srcRight = 0; // the source columns one row reads
+    if (!shift) {
+        xmap.resize(size_t(count));
+        for (int i = 0; i < count; ++i)
+            xmap[size_t(i)] = int(ax.SourceOf(ax.first + i));
+        srcLeft = std::min(xmap.front(), xmap.back());
+        srcRight = std::max(xmap.front(), xmap.back()) + 1;
+        if (sameBitmap)
+            for (int& x : xmap)
+                x -= srcLeft;
     }
-    std::vector<int> xmap(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        xmap[size_t(i)] = int(ax.SourceOf(ax.first + i));
-    int previousSource = -1;
-    for (int y = ay.first; y < ay.last; ++y) {
+    std::vector<Pixel> rowBuffer(sameBitmap && !shift ? size_t(srcRight - srcLeft) : 0);
+    const int sx = shift ? int(ax.SourceOf(ax.first)) : 0;
+    int previousSource = -1, previousRow = -1;
+    const bool down = order == Order::TopDown;
+    for (int y = down ? ay.first : ay.last - 1; down ? y < ay.last : y >= ay.first; y += down ? 1 : -1) {
         const int sy = int(ay.SourceOf(y));
         Pixel* out = dst.Row(y) + ax.first;
-        if (sy == previousSource) { // a repeated row: the row above already holds it
-            std::memcpy(out, dst.Row(y - 1) + ax.first, bytes);
-            continue;
+        if (sy == previousSource) { // a repeated row: the row just written already holds it
+            std::memcpy(out, dst.Row(previousRow) + ax.first, bytes);
+        } else if (shift) {
+            std::memmove(out, src.Row(sy) + sx, bytes);
+        } else {
+            const Pixel* in = src.Row(sy);
+            if (sameBitmap) {
+                std::memcpy(rowBuffer.data(), in + srcLeft, rowBuffer.size() * sizeof(Pixel));
+                in = rowBuffer.data();
+            }
+            for (int i = 0; i < count; ++i)
+                out[i] = in[xmap[size_t(i)]];
         }
-        const Pixel* in = src.Row(sy);
-        for (int i = 0; i < count; ++i)
-            out[i] = in[xmap[size_t(i)]];
         previousSource = sy;
+        previousRow = y;
     }
 }
 
@@ -101,24 +120,25 @@ void StretchBlt(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& src, 
         !MakeAxis(dy, dh, sy, sh, dst.Height(), src.Height(), ay))
         return;
     if (&dst != &src) {
-        CopyRows(dst, ax, ay, src);
+        CopyRows(dst, ax, ay, src, Order::TopDown, false);
         return;
     }
-    if (ax.IsShift() && ay.IsShift()) {
-        // A move inside one bitmap: rows in the order that reads each before it is overwritten.
-        const int shift = int(ay.SourceOf(ay.first)) - ay.first;
-        const int sx0 = int(ax.SourceOf(ax.first));
-        const size_t bytes = size_t(ax.last - ax.first) * sizeof(Pixel);
-        if (shift >= 0)
-            for (int y = ay.first; y < ay.last; ++y)
-                std::memmove(dst.Row(y) + ax.first, dst.Row(y + shift) + sx0, bytes);
-        else
-            for (int y = ay.last - 1; y >= ay.first; --y)
-                std::memmove(dst.Row(y) + ax.first, dst.Row(y + shift) + sx0, bytes);
-        return;
+    // Within one bitmap: rows that move up are copied top-down, rows that move down
+    // bottom-up. s(y) - y is monotonic, so its two ends tell the direction.
+    if (!ay.mirrored) {
+        const int64_t a = ay.SourceOf(ay.first) - ay.first;
+        const int64_t b = ay.SourceOf(ay.last - 1) - (ay.last - 1);
+        if (std::min(a, b) >= 0) {
+            CopyRows(dst, ax, ay, src, Order::TopDown, true);
+            return;
+        }
+        if (std::max(a, b) <= 0) {
+            CopyRows(dst, ax, ay, src, Order::BottomUp, true);
+            return;
+        }
     }
-    const Bitmap copy = src; // reads the pixels as they were before the copy
-    CopyRows(dst, ax, ay, copy);
+    const Bitmap copy = src; // rows both gather and spread: read them all first
+    CopyRows(dst, ax, ay, copy, Order::TopDown, false);
 }
 
 void StretchCopy(Bitmap& dst, const Rect& D, const Bitmap& src, const Rect& S)
