@@ -192,7 +192,7 @@ void TCustomPicShow::PrepareTransition()
     {
         std::lock_guard lock(backBufferLock_);
         if (firstPaintPending_ || !overDraw_)
-            DoPaintBackground(backBuffer_, client);
+            PaintBackground(backBuffer_, client);
         // Nearest pixel: rows and columns are dropped, never blended.
         StretchCopy(*snapshot, snapshot->Bounds(), backBuffer_, source);
     }
@@ -480,16 +480,18 @@ void TCustomPicShow::Paint(const std::function<void(const Bitmap& backBuffer)>& 
     const Rect pictureRect = PictureRect();
     {
         std::lock_guard backLock(backBufferLock_);
-        DoPaintBackground(backBuffer_, R);
-        {
-            std::lock_guard displayLock(displayLock_);
-            const Bitmap& display = displayImage_;
-            if (!display.IsEmpty()) {
-                if (stretch_)
-                    StretchCopy(backBuffer_, stretchFine_ ? AspectFit(pictureRect, R) : R, display, display.Bounds());
-                else
-                    Draw(backBuffer_, pictureRect.Left, pictureRect.Top, display);
-            }
+        std::lock_guard displayLock(displayLock_);
+        const Bitmap& display = displayImage_;
+        const Rect target = display.IsEmpty() ? Rect{}
+                            : !stretch_     ? pictureRect.Intersected(display.Bounds().Translated(pictureRect.Left, pictureRect.Top))
+                            : stretchFine_  ? AspectFit(pictureRect, R)
+                                            : R;
+        PaintBackgroundAround(R, target);
+        if (!display.IsEmpty()) {
+            if (stretch_)
+                StretchCopy(backBuffer_, target, display, display.Bounds());
+            else
+                Draw(backBuffer_, pictureRect.Left, pictureRect.Top, display);
         }
         if (present)
             present(backBuffer_);
@@ -497,9 +499,26 @@ void TCustomPicShow::Paint(const std::function<void(const Bitmap& backBuffer)>& 
     firstPaintPending_ = false;
 }
 
-void TCustomPicShow::DoPaintBackground(Bitmap& canvas, const Rect& R)
+void TCustomPicShow::PaintBackgroundAround(const Rect& R, const Rect& covered)
 {
-    PaintBackground(canvas, R, color_, bgPicture_, bgMode_);
+    // A plain colour needs painting only where the picture won't cover it; a
+    // background picture is laid out over all of R, so it is drawn whole.
+    const bool plain = bgPicture_.IsEmpty() || bgMode_ == TBackgroundMode::bmNone;
+    const Rect c = covered.Intersected(R);
+    if (!plain || c.IsEmpty()) {
+        PaintBackground(backBuffer_, R);
+        return;
+    }
+    const Pixel color = PixelFromColor(color_);
+    backBuffer_.FillRect({R.Left, R.Top, R.Right, c.Top}, color);
+    backBuffer_.FillRect({R.Left, c.Bottom, R.Right, R.Bottom}, color);
+    backBuffer_.FillRect({R.Left, c.Top, c.Left, c.Bottom}, color);
+    backBuffer_.FillRect({c.Right, c.Top, R.Right, c.Bottom}, color);
+}
+
+void TCustomPicShow::PaintBackground(Bitmap& canvas, const Rect& R)
+{
+    vm::PaintBackground(canvas, R, color_, bgPicture_, bgMode_);
 }
 
 void TCustomPicShow::HandleResize(int clientWidth, int clientHeight)

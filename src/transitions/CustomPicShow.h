@@ -132,7 +132,7 @@ public:
 protected:
     // Overridable steps (GUI thread unless said otherwise).
     virtual void Paint(const std::function<void(const Bitmap& backBuffer)>& present);
-    virtual void DoPaintBackground(Bitmap& canvas, const Rect& R);
+    virtual void PaintBackground(Bitmap& canvas, const Rect& R);
     virtual void DoChange();
     virtual void DoProgress();                                             // any driving thread
     virtual void DoCustomDraw(const Bitmap& Picture, Bitmap& Screen);      // any driving thread
@@ -177,6 +177,7 @@ private:
     bool AtEnd() const;
     bool OnGuiThread() const { return std::this_thread::get_id() == guiThread_; }
     void ReleaseUnpaintedFrame();
+    void PaintBackgroundAround(const Rect& R, const Rect& covered);
 
     std::thread::id guiThread_;
 

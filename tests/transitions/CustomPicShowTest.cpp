@@ -401,3 +401,33 @@ TEST(PicShowThreaded, PaintingFromTheGuiThreadWhileTheWorkerComposes)
     st.show.PumpAll();
     EXPECT_EQ(st.log.Count("Complete"), 1);
 }
+
+TEST(PicShowPaint, BackBufferHoldsTheBackgroundAroundThePicture)
+{
+    TestPicShow s;
+    s.HandleResize(60, 50);
+    s.SetColor(0x000000FF);
+    s.SetCenter(true);
+    s.SetStep(100);
+    s.SetPicture(test::NewPicture(40, 30));
+    s.Start();
+    Bitmap painted;
+    s.HandlePaint([&](const Bitmap& back) { painted = back; });
+    const Pixel red = PixelFromColor(0x000000FF);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const bool inPicture = x >= 10 && x < 50 && y >= 10 && y < 40;
+            ASSERT_EQ(painted.At(x, y), inPicture ? test::NewAt(x - 10, y - 10) : red) << x << "," << y;
+        }
+    // A tiled background picture starts at the corner and lies under the picture.
+    s.SetBgPicture(Bitmap(7, 7, 0x123456));
+    s.HandlePaint([&](const Bitmap& back) { painted = back; });
+    EXPECT_EQ(painted.At(0, 0), 0x123456u);
+    EXPECT_EQ(painted.At(59, 49), 0x123456u);
+    EXPECT_EQ(painted.At(10, 10), test::NewAt(0, 0));
+    // Stretched to the client.
+    s.SetStretch(true);
+    s.HandlePaint([&](const Bitmap& back) { painted = back; });
+    EXPECT_EQ(painted.At(0, 0), test::NewAt(0, 0));
+    EXPECT_EQ(painted.At(59, 49), test::NewAt(39, 29));
+}
