@@ -7,18 +7,25 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include <memory>
+
 using namespace vm;
 
 namespace {
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "picshow_widget_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+// One application object for all tests, gone before the program's static objects.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[21] = "picshow_widget_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+[[maybe_unused]] ::testing::Environment* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 bool PumpUntilIdle(TPicShow& show)
 {
@@ -42,10 +49,7 @@ struct Counts {
     }
 };
 
-class PicShowWidget : public ::testing::TestWithParam<bool> {
-protected:
-    void SetUp() override { App(); }
-};
+class PicShowWidget : public ::testing::TestWithParam<bool> {};
 
 } // namespace
 
@@ -89,7 +93,6 @@ TEST_P(PicShowWidget, AHiddenWidgetStillRunsItsTransitionToTheEnd)
 
 TEST(PicShowWidgetThreaded, DeletingTheWidgetMidRunFiresNoEvents)
 {
-    App();
     Counts counts;
     auto* show = new TPicShow;
     show->SetThreaded(true);
