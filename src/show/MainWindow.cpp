@@ -53,6 +53,7 @@ TfrmMain::TfrmMain(TfrmConfig& config, QWidget* parent) : QWidget(parent), confi
     PicShow1->SetCenter(true);
     PicShow1->SetColor(0);
     PicShow1->SetThreaded(false);
+    PicShow1->SetAlign(TAlign::alClient); // fills the window: never sized to the picture
     PicShow1->setMouseTracking(true);
     PicShow1->installEventFilter(this);
     setMouseTracking(true);

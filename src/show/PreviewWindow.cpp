@@ -31,6 +31,7 @@ TfrmPreview::TfrmPreview(uint64_t hostWindow, const StartupContext& context) : h
     PicShow1->SetStretch(true);
     PicShow1->SetStretchFine(true);
     PicShow1->SetThreaded(false);
+    PicShow1->SetAlign(TAlign::alClient); // fills the window: never sized to the picture
     PicShow1->SetPicture(BuiltInPreviewPicture());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

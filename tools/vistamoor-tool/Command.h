@@ -17,5 +17,8 @@ struct Command {
 
 int StoreCommand(const Args& args);
 int FitCommand(const Args& args);
+int StylesCommand(const Args& args);
+int RenderCommand(const Args& args);
+int ContactSheetCommand(const Args& args);
 
 } // namespace vm::tool

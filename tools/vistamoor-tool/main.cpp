@@ -15,6 +15,12 @@ constexpr std::array kCommands{
     Command{"store", "store get SECTION NAME | set SECTION NAME TEXT | list SECTION | erase SECTION | dump",
             vm::tool::StoreCommand},
     Command{"fit", "fit WxH --screen SWxSH", vm::tool::FitCommand},
+    Command{"styles", "styles", vm::tool::StylesCommand},
+#ifdef VISTAMOOR_TOOL_IMAGES
+    Command{"render", "render --style N --progress P [--step S] --old A --new B --out F.png|F.ppm",
+            vm::tool::RenderCommand},
+    Command{"contact-sheet", "contact-sheet --out F.png [--size WxH]", vm::tool::ContactSheetCommand},
+#endif
 };
 
 int Usage(std::ostream& out)
