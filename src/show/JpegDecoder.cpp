@@ -84,6 +84,9 @@ Bitmap DecodeWith(void (*attach)(j_decompress_ptr, void*), void* source, Picture
     errors.base.error_exit = OnError;
     errors.base.emit_message = OnMessage;
     jpeg_create_decompress(&cinfo);
+    // Bounds what a hostile header can make the library reserve (a progressive
+    // picture keeps all its coefficients): beyond it the decode fails cleanly.
+    cinfo.mem->max_memory_to_use = 512L << 20;
     attach(&cinfo, source);
     Bitmap out;
     std::vector<JSAMPLE> row;
