@@ -113,7 +113,8 @@ void TfrmPreview::WatchHost()
         Timer1->stop();
         if (PicShow1->Running())
             PicShow1->Stop();
-        QApplication::quit();
+        // Straight out of the event loop: there is no window left to close.
+        QApplication::exit(0);
         return;
     }
     if (geometry->width != width() || geometry->height != height())
