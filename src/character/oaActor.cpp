@@ -1,0 +1,170 @@
+#include "character/oaActor.h"
+
+#include "character/ActorRecord.h"
+#include "util/DelphiText.h"
+#include "util/Random.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace vm {
+namespace {
+
+constexpr const char* kFileNotFound = "File not found";
+constexpr const char* kNotValid = "File is not a valid actor library";
+// Far beyond any actor library; keeps a wrong file from being read whole.
+constexpr uintmax_t kMaxLibrarySize = 256u << 20;
+constexpr size_t kMaxCodeForm = 16;
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& fileName)
+{
+    std::error_code ec;
+    const uintmax_t size = std::filesystem::file_size(fileName, ec);
+    if (ec || size > kMaxLibrarySize)
+        return std::nullopt;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::vector<uint8_t> bytes(size);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size)))
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+TAssistantActor::~TAssistantActor()
+{
+    // The owner's callbacks may already be gone; release quietly.
+    OnUnload = nullptr;
+    Close();
+}
+
+void TAssistantActor::SetFileName(const std::string& fileName)
+{
+    if (SameText(fileName, fileName_))
+        return;
+    if (!fileName_.empty())
+        Close();
+    fileName_ = fileName;
+    if (fileName_.empty())
+        return;
+    try {
+        Open();
+    } catch (...) {
+        fileName_.clear();
+        throw;
+    }
+}
+
+void TAssistantActor::Open()
+{
+    if (library_)
+        return;
+    std::error_code ec;
+    if (!std::filesystem::exists(fileName_, ec))
+        throw EActorError(fileName_ + "\r\n" + kFileNotFound);
+    {
+        ActorLock guard(*this);
+        if (!LoadLibrary()) {
+            library_.reset();
+            record_.reset();
+            transparentColor_ = 0;
+            stateCounts_.fill(0);
+        }
+    }
+    if (!library_)
+        throw EActorError(fileName_ + "\r\n" + kNotValid);
+    if (OnLoad)
+        OnLoad(*this);
+}
+
+// Loads and validates; false leaves the library to be released by the caller.
+bool TAssistantActor::LoadLibrary()
+{
+    auto bytes = ReadWholeFile(fileName_);
+    if (!bytes)
+        return false;
+    try {
+        library_ = std::make_unique<PeImage>(std::move(*bytes));
+    } catch (const EPeFormat&) {
+        return false;
+    }
+    const auto entry = library_->ExportRva("GetActorInfo");
+    if (!entry)
+        return false;
+    const auto address = ReturnedAddress(library_->ReadUpTo(*entry, kMaxCodeForm));
+    if (!address || *address == 0 || *address < library_->ImageBase())
+        return false;
+    record_ = ReadActorInfo(*library_, *address - library_->ImageBase());
+    if (!record_ || record_->version != kActorInfoVersion || record_->animations.empty())
+        return false;
+
+    stateCounts_.fill(0);
+    for (const TAnimationInfo& a : record_->animations)
+        for (int s = 0; s < kCountedStates; ++s)
+            if (a.HasState(s))
+                ++stateCounts_[size_t(s)];
+    transparentColor_ = ColorOf(record_->palette.entries[record_->transparentIndex]);
+    return true;
+}
+
+void TAssistantActor::Close()
+{
+    if (!library_)
+        return;
+    if (OnUnload)
+        OnUnload(*this);
+    ActorLock guard(*this);
+    record_.reset();
+    library_.reset();
+    transparentColor_ = 0;
+    stateCounts_.fill(0);
+}
+
+uint16_t TAssistantActor::AnimationCount() const { return record_ ? uint16_t(record_->animations.size()) : 0; }
+uint16_t TAssistantActor::FrameWidth() const { return record_ ? record_->frameWidth : 0; }
+uint16_t TAssistantActor::FrameHeight() const { return record_ ? record_->frameHeight : 0; }
+uint8_t TAssistantActor::TransparentIndex() const { return record_ ? record_->transparentIndex : 0; }
+const TPalette* TAssistantActor::Palette() const { return record_ ? &record_->palette : nullptr; }
+
+const TAnimationInfo* TAssistantActor::Animations(size_t n) const
+{
+    if (!record_ || n == 0 || n > record_->animations.size())
+        return nullptr;
+    return &record_->animations[n - 1];
+}
+
+uint16_t TAssistantActor::PickAnimation(int state) const
+{
+    if (!record_ || state <= 0 || state >= kCountedStates || stateCounts_[size_t(state)] == 0)
+        return 0;
+    int wanted = 1 + Random::Next(stateCounts_[size_t(state)]);
+    for (size_t n = 1; n <= record_->animations.size(); ++n)
+        if (record_->animations[n - 1].HasState(state) && --wanted == 0)
+            return uint16_t(n);
+    return 0;
+}
+
+uint16_t TAssistantActor::FindAnimation(std::string_view name) const
+{
+    if (!record_ || name.empty())
+        return 0;
+    for (size_t n = record_->animations.size(); n >= 1; --n)
+        if (SameText(record_->animations[n - 1].name, name))
+            return uint16_t(n);
+    return 0;
+}
+
+std::optional<std::span<const uint8_t>> TAssistantActor::AnimationResource(uint16_t id) const
+{
+    return library_ ? library_->Resource(kResourceTypeRcData, id) : std::nullopt;
+}
+
+std::optional<std::span<const uint8_t>> TAssistantActor::WaveResource(uint16_t id) const
+{
+    return library_ ? library_->Resource(kResourceTypeWave, id) : std::nullopt;
+}
+
+} // namespace vm
