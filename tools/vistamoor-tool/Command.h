@@ -16,5 +16,7 @@ struct Command {
 };
 
 int StoreCommand(const Args& args);
+int ActorCommand(const Args& args);
+int LzrwCommand(const Args& args);
 
 } // namespace vm::tool

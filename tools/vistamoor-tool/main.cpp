@@ -14,6 +14,8 @@ using vm::tool::Command;
 constexpr std::array kCommands{
     Command{"store", "store get SECTION NAME | set SECTION NAME TEXT | list SECTION | erase SECTION | dump",
             vm::tool::StoreCommand},
+    Command{"actor", "actor info LIB | frames LIB ANIMATION --out FILE.png [--scale N]", vm::tool::ActorCommand},
+    Command{"lzrw-decompress", "lzrw-decompress IN OUT", vm::tool::LzrwCommand},
 };
 
 int Usage(std::ostream& out)
