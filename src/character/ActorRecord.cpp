@@ -23,6 +23,9 @@ constexpr std::array kReturnAddressForms{
     CodeForm{{0x55, 0x89, 0xE5, 0xB8, A, A, A, A, 0x5D, 0xC3}, 10}, // the same, other encoding of mov ebp, esp
 };
 
+// Longest function body the address forms need to see.
+constexpr uint32_t kMaxCodeForm = 16;
+
 constexpr size_t kNameOffset = 0, kResourceIdOffset = 51, kStatesOffset = 53, kReturnKindOffset = 63,
                  kReturnAnimationOffset = 64;
 
@@ -95,6 +98,28 @@ std::optional<TActorInfo> ReadActorInfo(const PeImage& image, uint32_t rva)
     if (!whole)
         return std::nullopt;
     return DecodeActorInfo(*whole);
+}
+
+std::optional<TActorLibrary> LoadActorLibrary(std::vector<uint8_t> bytes)
+{
+    TActorLibrary library;
+    try {
+        library.image = std::make_unique<PeImage>(std::move(bytes));
+    } catch (const EPeFormat&) {
+        return std::nullopt;
+    }
+    const PeImage& image = *library.image;
+    const auto entry = image.ExportRva("GetActorInfo");
+    if (!entry)
+        return std::nullopt;
+    const auto address = ReturnedAddress(image.ReadUpTo(*entry, kMaxCodeForm));
+    if (!address || *address == 0 || *address < image.ImageBase())
+        return std::nullopt;
+    auto record = ReadActorInfo(image, *address - image.ImageBase());
+    if (!record || record->version != kActorInfoVersion || record->animations.empty())
+        return std::nullopt;
+    library.record = std::move(*record);
+    return library;
 }
 
 } // namespace vm

@@ -4,8 +4,10 @@
 #include "character/PeImage.h"
 #include "character/oaTypes.h"
 
+#include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace vm {
 
@@ -22,5 +24,16 @@ std::optional<TActorInfo> ReadActorInfo(const PeImage& image, uint32_t rva);
 // Decodes a record from its bytes (header and animation records, packed);
 // nullopt when the bytes end early.
 std::optional<TActorInfo> DecodeActorInfo(std::span<const uint8_t> bytes);
+
+// A library that passed validation: its image and its record.
+struct TActorLibrary {
+    std::unique_ptr<PeImage> image;
+    TActorInfo record;
+};
+
+// Validates the bytes of a library file as opening an actor does: a PE image,
+// an exported GetActorInfo in a form we can read, a record inside the image,
+// version 200 and at least one animation. nullopt when any of it fails.
+std::optional<TActorLibrary> LoadActorLibrary(std::vector<uint8_t> bytes);
 
 } // namespace vm

@@ -1,6 +1,5 @@
 #include "character/oaActor.h"
 
-#include "character/ActorRecord.h"
 #include "util/DelphiText.h"
 #include "util/Random.h"
 
@@ -15,7 +14,6 @@ constexpr const char* kFileNotFound = "File not found";
 constexpr const char* kNotValid = "File is not a valid actor library";
 // Far beyond any actor library; keeps a wrong file from being read whole.
 constexpr uintmax_t kMaxLibrarySize = 256u << 20;
-constexpr size_t kMaxCodeForm = 16;
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& fileName)
 {
@@ -60,7 +58,7 @@ void TAssistantActor::SetFileName(const std::string& fileName)
 
 void TAssistantActor::Open()
 {
-    if (library_)
+    if (loaded_)
         return;
     std::error_code ec;
     if (!std::filesystem::exists(fileName_, ec))
@@ -68,39 +66,28 @@ void TAssistantActor::Open()
     {
         ActorLock guard(*this);
         if (!LoadLibrary()) {
-            library_.reset();
-            record_.reset();
+            loaded_.reset();
+            record_ = nullptr;
             transparentColor_ = 0;
             stateCounts_.fill(0);
         }
     }
-    if (!library_)
+    if (!loaded_)
         throw EActorError(fileName_ + "\r\n" + kNotValid);
     if (OnLoad)
         OnLoad(*this);
 }
 
-// Loads and validates; false leaves the library to be released by the caller.
+// Loads and validates; on false nothing is kept.
 bool TAssistantActor::LoadLibrary()
 {
     auto bytes = ReadWholeFile(fileName_);
     if (!bytes)
         return false;
-    try {
-        library_ = std::make_unique<PeImage>(std::move(*bytes));
-    } catch (const EPeFormat&) {
+    loaded_ = LoadActorLibrary(std::move(*bytes));
+    if (!loaded_)
         return false;
-    }
-    const auto entry = library_->ExportRva("GetActorInfo");
-    if (!entry)
-        return false;
-    const auto address = ReturnedAddress(library_->ReadUpTo(*entry, kMaxCodeForm));
-    if (!address || *address == 0 || *address < library_->ImageBase())
-        return false;
-    record_ = ReadActorInfo(*library_, *address - library_->ImageBase());
-    if (!record_ || record_->version != kActorInfoVersion || record_->animations.empty())
-        return false;
-
+    record_ = &loaded_->record;
     stateCounts_.fill(0);
     for (const TAnimationInfo& a : record_->animations)
         for (int s = 0; s < kCountedStates; ++s)
@@ -112,13 +99,13 @@ bool TAssistantActor::LoadLibrary()
 
 void TAssistantActor::Close()
 {
-    if (!library_)
+    if (!loaded_)
         return;
     if (OnUnload)
         OnUnload(*this);
     ActorLock guard(*this);
-    record_.reset();
-    library_.reset();
+    record_ = nullptr;
+    loaded_.reset();
     transparentColor_ = 0;
     stateCounts_.fill(0);
 }
@@ -159,12 +146,12 @@ uint16_t TAssistantActor::FindAnimation(std::string_view name) const
 
 std::optional<std::span<const uint8_t>> TAssistantActor::AnimationResource(uint16_t id) const
 {
-    return library_ ? library_->Resource(kResourceTypeRcData, id) : std::nullopt;
+    return loaded_ ? loaded_->image->Resource(kResourceTypeRcData, id) : std::nullopt;
 }
 
 std::optional<std::span<const uint8_t>> TAssistantActor::WaveResource(uint16_t id) const
 {
-    return library_ ? library_->Resource(kResourceTypeWave, id) : std::nullopt;
+    return loaded_ ? loaded_->image->Resource(kResourceTypeWave, id) : std::nullopt;
 }
 
 } // namespace vm

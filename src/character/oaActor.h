@@ -6,7 +6,7 @@
 // director read the record and the resources from their own threads, holding
 // Lock() while they do, so that Close cannot release the library under them.
 // OnLoad and OnUnload run on the thread that opens or closes.
-#include "character/PeImage.h"
+#include "character/ActorRecord.h"
 #include "character/oaTypes.h"
 #include "util/Error.h"
 
@@ -43,7 +43,7 @@ public:
 
     void Open();  // raises EActorError; nothing when already open
     void Close(); // OnUnload first, then the library is released
-    bool IsEmpty() const { return !library_; }
+    bool IsEmpty() const { return !loaded_; }
 
     uint16_t AnimationCount() const;
     uint16_t FrameWidth() const;
@@ -79,8 +79,8 @@ private:
     bool LoadLibrary();
 
     std::string fileName_;
-    std::unique_ptr<PeImage> library_;
-    std::optional<TActorInfo> record_;
+    const TActorInfo* record_ = nullptr; // inside loaded_ while a library is open
+    std::optional<TActorLibrary> loaded_;
     uint32_t transparentColor_ = 0;
     std::array<uint16_t, kCountedStates> stateCounts_{};
     // Re-entrant, like the critical section it stands for: the engine takes it

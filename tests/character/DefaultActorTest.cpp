@@ -49,9 +49,11 @@ TEST_F(DefaultActor, EveryAnimationDecodesWithItsSoundsPresent)
     ASSERT_EQ(actor.FrameHeight(), 128);
     for (uint16_t n = 1; n <= actor.AnimationCount(); ++n) {
         const TAnimationImage image = ReadAnimationImage(actor, n);
-        for (uint16_t sound : image.sounds)
-            if (sound != 0)
+        for (uint16_t sound : image.sounds) {
+            if (sound != 0) {
                 EXPECT_TRUE(actor.WaveResource(sound)) << actor.Animations(n)->name << " sound " << sound;
+            }
+        }
         size_t visible = 0;
         for (uint8_t pixel : image.strip)
             visible += pixel != actor.TransparentIndex();
@@ -88,8 +90,9 @@ TEST_F(DefaultActor, IdlesOfTheFirstTwoLevelsEndByThemselves)
 {
     for (uint16_t n = 1; n <= actor.AnimationCount(); ++n) {
         const TAnimationInfo& a = *actor.Animations(n);
-        if (a.HasState(33) || a.HasState(34) || a.HasState(64) || a.HasState(32) || a.HasState(60))
+        if (a.HasState(33) || a.HasState(34) || a.HasState(64) || a.HasState(32) || a.HasState(60)) {
             EXPECT_FALSE(Loops(ReadAnimationImage(actor, n))) << a.name;
+        }
     }
 }
 
