@@ -50,9 +50,13 @@ TEST_F(DefaultActor, EveryAnimationDecodesWithItsSoundsPresent)
     for (uint16_t n = 1; n <= actor.AnimationCount(); ++n) {
         const TAnimationImage image = ReadAnimationImage(actor, n);
         for (uint16_t sound : image.sounds) {
-            if (sound != 0) {
-                EXPECT_TRUE(actor.WaveResource(sound)) << actor.Animations(n)->name << " sound " << sound;
-            }
+            if (sound == 0)
+                continue;
+            const auto wave = actor.WaveResource(sound);
+            ASSERT_TRUE(wave) << actor.Animations(n)->name << " sound " << sound;
+            ASSERT_GT(wave->size(), 44u);
+            EXPECT_EQ(std::string(wave->begin(), wave->begin() + 4), "RIFF");
+            EXPECT_EQ(std::string(wave->begin() + 8, wave->begin() + 16), "WAVEfmt ");
         }
         size_t visible = 0;
         for (uint8_t pixel : image.strip)
