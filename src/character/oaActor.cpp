@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace vm {
 namespace {
@@ -34,7 +33,8 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& fileName)
 
 TAssistantActor::~TAssistantActor()
 {
-    // The owner's callbacks may already be gone; release quietly.
+    // By now the owner that hooked OnUnload may be half destroyed: an owner
+    // that must hear of the release calls Close itself before that.
     OnUnload = nullptr;
     Close();
 }

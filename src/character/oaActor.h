@@ -33,6 +33,7 @@ public:
     TAssistantActor() = default;
     TAssistantActor(const TAssistantActor&) = delete;
     TAssistantActor& operator=(const TAssistantActor&) = delete;
+    // Releases an open library without calling OnUnload.
     ~TAssistantActor();
 
     const std::string& FileName() const { return fileName_; }

@@ -146,12 +146,12 @@ AnimationSpec CatchFly()
         p.fly = fly;
         return p;
     };
-    FrogPose strike = watch({96, 20});
+    FrogPose strike = watch({64, 8});
     strike.mouth = Mouth::Open;
-    strike.tongueTip = Point{96, 20};
-    strike.fly.reset();
+    strike.tongueTip = Point{64, 8};
     FrogPose reel = strike;
-    reel.tongueTip = Point{80, 46};
+    reel.tongueTip = Point{64, 42};
+    reel.fly = Point{64, 42};
     FrogPose chew = With(Sit(), Mouth::Chew);
     chew.eyeOpen = 0;
     chew.happyEyes = true;
@@ -159,8 +159,8 @@ AnimationSpec CatchFly()
     FrogPose pleased = Happy(Sit());
     pleased.sparkles = {{26, 40}, {104, 34}};
     return {"CatchFly", {kStateIdle2}, ReturnKind::None, "",
-            {F(watch({14, 24}), 25), F(watch({32, 12}), 20), F(watch({58, 8}), 20), F(watch({84, 14}), 20),
-             F(watch({100, 28}), 20), F(watch({96, 20}), 30), F(strike, 6), F(reel, 5), F(chew, 18), F(chew2, 18),
+            {F(watch({14, 24}), 25), F(watch({30, 10}), 20), F(watch({50, 18}), 20), F(watch({82, 8}), 20),
+             F(watch({108, 20}), 20), F(watch({64, 8}), 30), F(strike, 6), F(reel, 5), F(chew, 18), F(chew2, 18),
              F(chew, 18), F(pleased, 60, kSoundRibbit), F(Sit(), 20)}};
 }
 
