@@ -260,10 +260,13 @@ AnimationSpec Move(const char* name, int state, double dx, double dy)
     FrogPose takeoff = facing(WithDust(Airborne(Sit(), 10, 1.18), trailing, 6));
     takeoff.leftHand = Point{40 + dx * 8, 108 + dy * 4};
     takeoff.rightHand = Point{88 + dx * 8, 108 + dy * 4};
+    takeoff.shift = dx * 3;
     FrogPose air = facing(Airborne(Sit(), 18, 1.06));
+    air.shift = dx * 6;
     air.leftHand = Point{36 + dx * 10, 100 + dy * 6};
     air.rightHand = Point{92 + dx * 10, 100 + dy * 6};
     FrogPose land = facing(WithDust(Squash(Sit(), 0.86), trailing, 4));
+    land.shift = dx * 3;
     AnimationSpec a{name, {state}, ReturnKind::ExitBranches, "",
                     {F(crouch, 6, kSoundHop), F(takeoff, 5), F(air, 7), Branch(F(land, 6), 100, 0),
                      F(facing(Squash(Sit(), 0.94)), 6), F(facing(Sit()), 10)}};
