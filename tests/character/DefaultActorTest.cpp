@@ -100,6 +100,26 @@ TEST_F(DefaultActor, IdlesOfTheFirstTwoLevelsEndByThemselves)
     }
 }
 
+TEST_F(DefaultActor, NoFrameIsCutOffAtTheSidesOrTheBottom)
+{
+    // Only the top edge may cut the frog: it jumps out of the frame to hide and drops in to show.
+    for (uint16_t n = 1; n <= actor.AnimationCount(); ++n) {
+        const TAnimationImage image = ReadAnimationImage(actor, n);
+        const int last = image.frameWidth - 1;
+        for (int f = 0; f < image.frameCount; ++f)
+            for (int y = 0; y < image.frameHeight; ++y) {
+                const auto row = image.FrameRow(f, y);
+                const bool edgeRow = y == image.frameHeight - 1;
+                for (int x = 0; x <= last; ++x) {
+                    if (x != 0 && x != last && !edgeRow)
+                        continue;
+                    ASSERT_EQ(row[size_t(x)], actor.TransparentIndex())
+                        << actor.Animations(n)->name << " frame " << f << " at " << x << "," << y;
+                }
+            }
+    }
+}
+
 TEST_F(DefaultActor, HidingEndsOnAnEmptyFrame)
 {
     const TAnimationImage image = ReadAnimationImage(actor, actor.PickAnimation(32));

@@ -82,8 +82,8 @@ std::vector<Puff> Dust(double side, double size)
     std::vector<Puff> puffs;
     for (const double s : {-1.0, 1.0})
         if (side == 0 || side == s) {
-            puffs.push_back({{64 + s * 46, 119}, size});
-            puffs.push_back({{64 + s * 56, 114}, size * 0.7});
+            puffs.push_back({{64 + s * 45, 120}, size});
+            puffs.push_back({{64 + s * 52, 114}, size * 0.6});
         }
     return puffs;
 }
@@ -197,8 +197,8 @@ AnimationSpec Dance()
         p.shift = 3 * side;
         p.lift = beat % 2 ? 6 : 0;
         p.squash = beat % 2 ? 1.04 : 0.95;
-        p.leftHand = side < 0 ? Point{8, 48 + 6.0 * beat} : Point{42, 102};
-        p.rightHand = side > 0 ? Point{120, 48 + 6.0 * beat} : Point{86, 102};
+        p.leftHand = side < 0 ? Point{15, 48 + 6.0 * beat} : Point{42, 102};
+        p.rightHand = side > 0 ? Point{113, 48 + 6.0 * beat} : Point{86, 102};
         p.notes = {{side < 0 ? 100.0 : 14.0, 18.0 + 4 * beat}};
         return p;
     };
@@ -212,7 +212,7 @@ AnimationSpec Dance()
 
 AnimationSpec Show()
 {
-    FrogPose landed = WithDust(Squash(Sit(), 0.78), 0, 9);
+    FrogPose landed = WithDust(Squash(Sit(), 0.78), 0, 7);
     landed.mouth = Mouth::Oh;
     FrogPose bounce = WithDust(Squash(Sit(), 1.06), 0, 6);
     FrogPose hello = Happy(Sit());
@@ -225,8 +225,8 @@ AnimationSpec Show()
 
 AnimationSpec Hide()
 {
-    FrogPose wave1 = RightHand(With(Sit(), Mouth::Grin), {114, 46});
-    FrogPose wave2 = RightHand(With(Sit(), Mouth::Grin), {122, 62});
+    FrogPose wave1 = RightHand(With(Sit(), Mouth::Grin), {111, 45});
+    FrogPose wave2 = RightHand(With(Sit(), Mouth::Grin), {116, 60});
     FrogPose crouch = Look(Squash(Sit(), 0.8), 0, -1);
     FrogPose gone = Airborne(Sit(), 200, 1.2);
     gone.puffs = {{{40, 120}, 5}, {{88, 120}, 5}};
@@ -257,11 +257,11 @@ AnimationSpec Move(const char* name, int state, double dx, double dy)
     };
     const double trailing = dx == 0 ? 0 : -dx;
     FrogPose crouch = facing(Squash(Sit(), 0.8));
-    FrogPose takeoff = facing(WithDust(Airborne(Sit(), 10, 1.18), trailing, 6));
+    FrogPose takeoff = facing(WithDust(Airborne(Sit(), 16, 1.18), trailing, 6));
     takeoff.leftHand = Point{40 + dx * 8, 108 + dy * 4};
     takeoff.rightHand = Point{88 + dx * 8, 108 + dy * 4};
     takeoff.shift = dx * 3;
-    FrogPose air = facing(Airborne(Sit(), 18, 1.06));
+    FrogPose air = facing(Airborne(Sit(), 24, 1.06));
     air.shift = dx * 6;
     air.leftHand = Point{36 + dx * 10, 100 + dy * 6};
     air.rightHand = Point{92 + dx * 10, 100 + dy * 6};
@@ -280,20 +280,20 @@ AnimationSpec Move(const char* name, int state, double dx, double dy)
 
 AnimationSpec GetAttention()
 {
-    FrogPose armsUp = Hands(With(Sit(), Mouth::Open), {8, 52}, {120, 52});
+    FrogPose armsUp = Hands(With(Sit(), Mouth::Open), {15, 50}, {113, 50});
     armsUp.alarm = true;
-    FrogPose jump = Airborne(armsUp, 14, 1.1);
-    FrogPose wave1 = RightHand(With(Sit(), Mouth::Grin), {114, 46});
-    FrogPose wave2 = RightHand(With(Sit(), Mouth::Grin), {122, 62});
+    FrogPose jump = Airborne(armsUp, 16, 1.1);
+    FrogPose wave1 = RightHand(With(Sit(), Mouth::Grin), {111, 45});
+    FrogPose wave2 = RightHand(With(Sit(), Mouth::Grin), {116, 60});
     return {"GetAttention", {}, ReturnKind::ReturnAnimation, "GetAttentionReturn",
             {F(Sit(), 5), F(Squash(Sit(), 0.82), 5), F(jump, 9, kSoundRibbit), F(Squash(armsUp, 0.9), 6),
-             F(Airborne(armsUp, 10, 1.08), 8), F(armsUp, 12), F(wave1, 12), F(wave2, 12), F(wave1, 14)}};
+             F(Airborne(armsUp, 15, 1.08), 8), F(armsUp, 12), F(wave1, 12), F(wave2, 12), F(wave1, 14)}};
 }
 
 AnimationSpec GetAttentionContinued()
 {
-    FrogPose wave1 = RightHand(With(Sit(), Mouth::Grin), {114, 46});
-    FrogPose wave2 = RightHand(With(Sit(), Mouth::Grin), {122, 62});
+    FrogPose wave1 = RightHand(With(Sit(), Mouth::Grin), {111, 45});
+    FrogPose wave2 = RightHand(With(Sit(), Mouth::Grin), {116, 60});
     return {"GetAttentionContinued", {}, ReturnKind::ReturnAnimation, "GetAttentionReturn",
             {F(wave1, 12), F(wave2, 12), F(wave1, 12), Branch(F(wave2, 12), 60, 0), F(wave1, 12)}};
 }

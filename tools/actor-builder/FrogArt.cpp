@@ -89,6 +89,13 @@ public:
         p.x += pose_.lean * std::clamp((110 - y) / 60, 0.0, 1.0);
         return p;
     }
+    // Feet stay planted: squashing widens them only a little.
+    Point Foot(double x, double y) const
+    {
+        Point p = Body(x, y);
+        p.x = kMiddle + pose_.shift + (x - kMiddle) * std::min(sx_, 1.04);
+        return p;
+    }
     double Rx(double r) const { return r * sx_; }
     double Ry(double r) const { return r * sy_; }
 
@@ -127,8 +134,8 @@ void DrawBackLegs(PixelCanvas& canvas, const Space& s, const FrogPose& pose)
     if (pose.legs == Legs::Sit) {
         OutlinedGroup(canvas,
                       {
-                          {s.Body(26, 119), s.Rx(15), s.Ry(5.5), 0},
-                          {s.Body(102, 119), s.Rx(15), s.Ry(5.5), 0},
+                          {s.Foot(26, 119), 15, s.Ry(5.5), 0},
+                          {s.Foot(102, 119), 15, s.Ry(5.5), 0},
                           {s.Body(34, 104), s.Rx(19), s.Ry(14), -0.55},
                           {s.Body(94, 104), s.Rx(19), s.Ry(14), 0.55},
                       },
@@ -136,7 +143,7 @@ void DrawBackLegs(PixelCanvas& canvas, const Space& s, const FrogPose& pose)
         // toes
         for (const double side : {-1.0, 1.0})
             for (int t = 0; t < 3; ++t) {
-                const Point toe = s.Body(kMiddle + side * (49 + t * 3.5), 118.5 + t * 1.8);
+                const Point toe = s.Foot(kMiddle + side * (48 + t * 3), 118.5 + t * 1.8);
                 canvas.Ellipse(toe, 3.4, 2.6, kInk);
                 canvas.Ellipse(toe, 2.2, 1.5, kGreenLight);
             }
@@ -148,8 +155,8 @@ void DrawBackLegs(PixelCanvas& canvas, const Space& s, const FrogPose& pose)
     for (const double side : {-1.0, 1.0}) {
         const Point hip = s.Body(kMiddle + side * 22, 106);
         const Point knee = s.Body(kMiddle + side * 34, 120);
-        const Point ankle = s.Body(kMiddle + side * 26, 132);
-        const Point foot = s.Body(kMiddle + side * 30, 137);
+        const Point ankle = s.Body(kMiddle + side * 26, 129);
+        const Point foot = s.Body(kMiddle + side * 30, 134);
         canvas.Capsule(hip, knee, 9 + kOutline, kInk);
         canvas.Capsule(knee, ankle, 5 + kOutline, kInk);
         canvas.Ellipse(foot, 10 + kOutline, 3.5 + kOutline, side * 0.3, PixelCanvas::Flat(kInk));
@@ -328,7 +335,7 @@ Arm ArmOf(const Space& s, const FrogPose& pose, int side)
     const bool raised = ArmRaised(wanted);
     Arm arm;
     arm.shoulder = raised ? s.Head(64 + side * 26, 92) : s.Head(64 + side * 16, 96);
-    arm.hand = wanted ? s.Body(wanted->x, wanted->y) : s.Body(64 + side * 19, 119);
+    arm.hand = wanted ? s.Body(wanted->x, wanted->y) : s.Body(64 + side * 19, 115.5);
     const double dx = arm.hand.x - arm.shoulder.x, dy = arm.hand.y - arm.shoulder.y;
     const double length = std::max(1.0, std::hypot(dx, dy));
     // outward: the perpendicular that points away from the body's middle
