@@ -20,5 +20,7 @@ int FitCommand(const Args& args);
 int StylesCommand(const Args& args);
 int RenderCommand(const Args& args);
 int ContactSheetCommand(const Args& args);
+int ActorCommand(const Args& args);
+int LzrwCommand(const Args& args);
 
 } // namespace vm::tool

@@ -21,6 +21,8 @@ constexpr std::array kCommands{
             vm::tool::RenderCommand},
     Command{"contact-sheet", "contact-sheet --out F.png [--size WxH]", vm::tool::ContactSheetCommand},
 #endif
+    Command{"actor", "actor info LIB | frames LIB ANIMATION --out FILE.png [--scale N]", vm::tool::ActorCommand},
+    Command{"lzrw-decompress", "lzrw-decompress IN OUT", vm::tool::LzrwCommand},
 };
 
 int Usage(std::ostream& out)
