@@ -37,11 +37,12 @@ using Source = void (*)(j_decompress_ptr, const void*);
 
 // The decode, with its error jumps kept inside one function without C++ objects
 // that need destructors between setjmp and longjmp.
-bool Decode(j_decompress_ptr cinfo, ErrorManager& errors, PictureSize screen, Bitmap& out, std::vector<JSAMPLE>& row,
-            std::vector<int>& columns)
+bool Decode(j_decompress_ptr cinfo, ErrorManager& errors, void (*attach)(j_decompress_ptr, void*), void* source,
+            PictureSize screen, Bitmap& out, std::vector<JSAMPLE>& row, std::vector<int>& columns)
 {
     if (setjmp(errors.jump))
         return false;
+    attach(cinfo, source); // an empty input is already an error
     jpeg_read_header(cinfo, TRUE);
     const PictureSize picture{int(cinfo->image_width), int(cinfo->image_height)};
     const PictureSize fitted = FittedSize(picture, screen);
@@ -87,11 +88,10 @@ Bitmap DecodeWith(void (*attach)(j_decompress_ptr, void*), void* source, Picture
     // Bounds what a hostile header can make the library reserve (a progressive
     // picture keeps all its coefficients): beyond it the decode fails cleanly.
     cinfo.mem->max_memory_to_use = 512L << 20;
-    attach(&cinfo, source);
     Bitmap out;
     std::vector<JSAMPLE> row;
     std::vector<int> columns;
-    const bool ok = Decode(&cinfo, errors, screen, out, row, columns);
+    const bool ok = Decode(&cinfo, errors, attach, source, screen, out, row, columns);
     jpeg_destroy_decompress(&cinfo);
     if (!ok)
         throw Error("Cannot read the photo \"" + name + "\": " + errors.message);
