@@ -16,5 +16,8 @@ struct Command {
 };
 
 int StoreCommand(const Args& args);
+int ExifCommand(const Args& args);
+int CaptionCommand(const Args& args);
+int DescribeCommand(const Args& args);
 
 } // namespace vm::tool

@@ -14,6 +14,9 @@ using vm::tool::Command;
 constexpr std::array kCommands{
     Command{"store", "store get SECTION NAME | set SECTION NAME TEXT | list SECTION | erase SECTION | dump",
             vm::tool::StoreCommand},
+    Command{"exif", "exif FILE", vm::tool::ExifCommand},
+    Command{"caption", "caption PHOTO [--exif-template FILE] [--noexif-template FILE]", vm::tool::CaptionCommand},
+    Command{"describe", "describe PHOTO [--set TEXT | --clear]", vm::tool::DescribeCommand},
 };
 
 int Usage(std::ostream& out)
