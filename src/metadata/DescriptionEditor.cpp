@@ -50,33 +50,41 @@ std::string DescriptionEditor::InitialText() const
     return lineIndex_ < 0 ? std::string() : DescriptionOfLine(lines_[size_t(lineIndex_)], photoName_);
 }
 
-bool DescriptionEditor::Commit(std::string_view memoText)
+std::optional<DescriptionChange> ApplyDescriptionText(const DescriptionLines& lines, int lineIndex,
+                                                      std::string_view photoName, std::string_view memoText)
 {
     const bool blank = Trim(memoText).empty();
-    if (blank && lineIndex_ < 0)
+    if (blank && lineIndex < 0)
+        return std::nullopt;
+    DescriptionChange change{lines, lineIndex};
+    if (blank) {
+        change.lines.erase(change.lines.begin() + lineIndex);
+        change.lineIndex = -1;
+        return change;
+    }
+    const std::string text = RemoveLineBreaks(memoText);
+    const std::string name(photoName);
+    if (lineIndex < 0) {
+        // The new line is trimmed as a whole: the text's trailing blanks go,
+        // its leading ones stay after the separator.
+        change.lines.push_back(name + " " + TrimRight(text));
+        change.lineIndex = int(change.lines.size()) - 1;
+    } else {
+        change.lines[size_t(lineIndex)] = name + " " + text;
+    }
+    return change;
+}
+
+bool DescriptionEditor::Commit(std::string_view memoText)
+{
+    auto change = ApplyDescriptionText(lines_, lineIndex_, photoName_, memoText);
+    if (!change)
         return false;
     if (!loadError_.empty())
         throw Error(loadError_);
-
-    DescriptionLines lines = lines_;
-    int lineIndex = lineIndex_;
-    if (blank) {
-        lines.erase(lines.begin() + lineIndex);
-        lineIndex = -1;
-    } else {
-        const std::string text = RemoveLineBreaks(memoText);
-        if (lineIndex < 0) {
-            // The new line is trimmed as a whole: the text's trailing blanks go,
-            // its leading ones stay after the separator.
-            lines.push_back(photoName_ + " " + TrimRight(text));
-            lineIndex = int(lines.size()) - 1;
-        } else {
-            lines[size_t(lineIndex)] = photoName_ + " " + text;
-        }
-    }
-    WriteDescriptionFile(photoFolder_, lines);
-    lines_ = std::move(lines);
-    lineIndex_ = lineIndex;
+    WriteDescriptionFile(photoFolder_, change->lines);
+    lines_ = std::move(change->lines);
+    lineIndex_ = change->lineIndex;
     return true;
 }
 

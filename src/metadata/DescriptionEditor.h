@@ -3,9 +3,19 @@
 // show step loads and the rules its OK button applies.
 #include "metadata/DescriptionFile.h"
 
+#include <optional>
 #include <string>
 
 namespace vm {
+
+// The OK rules on lines already loaded: what the folder's lines become for
+// the memo's text, or nothing when nothing is to be written.
+struct DescriptionChange {
+    DescriptionLines lines;
+    int lineIndex; // the photo's line afterwards, -1 when it has none
+};
+std::optional<DescriptionChange> ApplyDescriptionText(const DescriptionLines& lines, int lineIndex,
+                                                      std::string_view photoName, std::string_view memoText);
 
 class DescriptionEditor {
 public:
