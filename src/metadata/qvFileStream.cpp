@@ -64,7 +64,7 @@ void TqvFileStream::LoadBuffer(int64_t offset)
     FBufferCount = int32_t(ReadAt(offset, FBuffer, FBufferSize));
 }
 
-uint8_t TqvFileStream::ReadByteAt(int64_t offset)
+uint8_t TqvFileStream::ReadByteRefilling(int64_t offset)
 {
     if (offset < 0) // nothing lies before the file: like reading past its end
         throw Error("Out of bounds");

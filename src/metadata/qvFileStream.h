@@ -31,7 +31,16 @@ public:
     // True when the last refill found no data.
     bool Eof() const { return FBufferCount == 0; }
 
-    uint8_t ReadByteAt(int64_t offset);
+    uint8_t ReadByteAt(int64_t offset)
+    {
+        // Most reads hit the window; only the others refill or fail.
+        const int64_t inWindow = offset - FBufferStart;
+        if (offset >= 0 && inWindow >= 0 && inWindow < FBufferCount) {
+            FPosition = offset + 1;
+            return FBuffer[inWindow];
+        }
+        return ReadByteRefilling(offset);
+    }
     uint8_t ReadByte() { return ReadByteAt(FPosition); }
     char ReadChar() { return char(ReadByte()); }
     uint16_t ReadWord();
@@ -49,6 +58,7 @@ public:
     const std::string& FileName() const { return FFileName; }
 
 private:
+    uint8_t ReadByteRefilling(int64_t offset);
     size_t ReadAt(int64_t offset, uint8_t* into, size_t count);
 
     std::string FFileName;

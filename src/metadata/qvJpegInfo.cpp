@@ -22,13 +22,6 @@ void AppendNumber(std::string& text, Int value)
     text.append(digits, end);
 }
 
-void AppendHexByte(std::string& text, uint8_t b)
-{
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    text += kHex[b >> 4];
-    text += kHex[b & 15];
-}
-
 } // namespace
 
 void TqvExifStream::SetPosition(int64_t offset)
@@ -150,9 +143,18 @@ bool TqvExifStream::ValueText(uint16_t type, uint32_t count, uint32_t value, int
             AppendNumber(text, ReadLong());
         });
         return true;
-    case 7: // UNDEFINED
-        list(1, 4, ' ', [&] { AppendHexByte(text, ReadByte()); });
+    case 7: { // UNDEFINED: two hex digits a byte, one space between
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        JumpToItems(count, 1, value, entry, 4);
+        text.assign(items == 0 ? 0 : size_t(items) * 3 - 1, ' ');
+        char* out = text.data();
+        for (uint32_t i = 0; i < items; ++i, out += 3) {
+            const uint8_t b = ReadByte();
+            out[0] = kHex[b >> 4];
+            out[1] = kHex[b & 15];
+        }
         return true;
+    }
     case 9: // SLONG
         if (count <= 1)
             AppendNumber(text, int32_t(value));
