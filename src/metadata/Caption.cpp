@@ -81,4 +81,11 @@ bool IsSpeakable(std::string_view caption)
     return !Trim(caption).empty();
 }
 
+std::optional<std::string> SpeakableCaption(const std::string& caption)
+{
+    if (!IsSpeakable(caption))
+        return std::nullopt;
+    return caption + "\r\n";
+}
+
 } // namespace vm

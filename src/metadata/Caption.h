@@ -30,6 +30,9 @@ std::string ReturnSpeakInfo(const CaptionTemplates& templates, const CaptionSour
 
 // A caption of only blanks and control characters is not spoken.
 bool IsSpeakable(std::string_view caption);
+// What the character is given to say: the caption with CR LF after it, or
+// nothing when it is not spoken (the open balloon is then only closed).
+std::optional<std::string> SpeakableCaption(const std::string& caption);
 
 // The value of the first line called `name` (case ignored), or nothing.
 std::optional<std::string> ValueOfName(const TagLines& list, std::string_view name);

@@ -87,6 +87,8 @@ TEST(Caption, AnEmptyDescriptionGivesOneSpaceWhichIsNotSpoken)
     EXPECT_EQ(caption, " ");
     EXPECT_FALSE(IsSpeakable(caption));
     EXPECT_TRUE(IsSpeakable(" a\r\n"));
+    EXPECT_FALSE(SpeakableCaption(" \r\n\t"));
+    EXPECT_EQ(SpeakableCaption(" Sunset "), " Sunset \r\n") << "spoken untrimmed, with a line break";
 }
 
 TEST(CaptionValues, AreTheEightInTheirOrder)
