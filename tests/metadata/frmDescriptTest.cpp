@@ -24,8 +24,10 @@ QApplication& App()
     static int argc = 1;
     static char name[] = "frmDescriptTest";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Lives to the end of the process: destroying it among the static
+    // objects at exit would outlive the platform plugin.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class DescriptWindow : public testing::Test {
