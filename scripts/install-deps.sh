@@ -10,6 +10,7 @@ packages=(
   libqt6svg6 libgl-dev libjpeg-dev zlib1g-dev libx11-dev libxext-dev libxss-dev
   # tests, fuzzing, benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
+  libexif-dev # benchmark only: the EXIF reader against libexif
   # running: fonts (CJK for the Chinese language files), sound, virtual display
   fonts-dejavu-core fonts-noto-cjk
   pulseaudio qt6-qpa-plugins libqt6multimedia6

@@ -22,5 +22,8 @@ int RenderCommand(const Args& args);
 int ContactSheetCommand(const Args& args);
 int ActorCommand(const Args& args);
 int LzrwCommand(const Args& args);
+int ExifCommand(const Args& args);
+int CaptionCommand(const Args& args);
+int DescribeCommand(const Args& args);
 
 } // namespace vm::tool

@@ -23,6 +23,9 @@ constexpr std::array kCommands{
 #endif
     Command{"actor", "actor info LIB | frames LIB ANIMATION --out FILE.png [--scale N]", vm::tool::ActorCommand},
     Command{"lzrw-decompress", "lzrw-decompress IN OUT", vm::tool::LzrwCommand},
+    Command{"exif", "exif FILE", vm::tool::ExifCommand},
+    Command{"caption", "caption PHOTO [--exif-template FILE] [--noexif-template FILE]", vm::tool::CaptionCommand},
+    Command{"describe", "describe PHOTO [--set TEXT | --clear]", vm::tool::DescribeCommand},
 };
 
 int Usage(std::ostream& out)
