@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace vm {
 
@@ -49,24 +47,6 @@ std::string FormatPercent(double value, const TFormatSettings& settings)
 std::string SizeText(std::optional<uint64_t> bytes, const TFormatSettings& settings)
 {
     return FormatThousands(bytes ? double(*bytes) / 1024.0 : 0.0, settings) + "K";
-}
-
-double FreeMemoryPercent()
-{
-    std::ifstream in("/proc/meminfo");
-    std::string line;
-    double total = 0, available = 0;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::string name;
-        double kib = 0;
-        fields >> name >> kib;
-        if (name == "MemTotal:")
-            total = kib;
-        else if (name == "MemAvailable:")
-            available = kib;
-    }
-    return total > 0 ? available * 100.0 / total : 0.0;
 }
 
 std::string ExifDateText(const TDateTime& d)

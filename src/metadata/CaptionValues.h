@@ -29,8 +29,6 @@ std::string FormatThousands(double value, const TFormatSettings& settings);
 std::string FormatPercent(double value, const TFormatSettings& settings);
 // The photo's size in KiB as "%n" text with "K"; "0.00K" (localised) when unreadable.
 std::string SizeText(std::optional<uint64_t> bytes, const TFormatSettings& settings);
-// MemAvailable of MemTotal from /proc/meminfo, in percent; 0 when unknown.
-double FreeMemoryPercent();
 
 // Comment, FileName, Directory, Path, NowDateTime, Music, Memory, Size, in
 // this order (later names see what earlier ones inserted).

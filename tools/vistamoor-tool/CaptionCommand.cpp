@@ -2,6 +2,7 @@
 // show would have the character say for the photo, from the stored templates
 // unless files give others.
 #include "Command.h"
+#include "platform/SystemStatus.h"
 #include "metadata/Caption.h"
 #include "metadata/DescriptionFile.h"
 #include "settings/Config.h"
