@@ -4,6 +4,7 @@
 // each measured in a child process of its own.
 #include "raster/StretchCopy.h"
 #include "show/JpegDecoder.h"
+#include "transitions/ComposeFrame.h"
 
 #include <benchmark/benchmark.h>
 #include <csetjmp>
@@ -103,6 +104,24 @@ void BM_Baseline_FullDecodeThenFit(benchmark::State& state)
         benchmark::DoNotOptimize(FullDecodeThenFit(path));
 }
 BENCHMARK(BM_Baseline_FullDecodeThenFit)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// What the show does between its timer event and the first frame on screen:
+// load and fit the photo, then compose the transition's first frame (a style
+// drawn per iteration, Step 1) over the photo before it.
+void BM_TimerToFirstFrame(benchmark::State& state)
+{
+    const std::string path = MakeCameraJpeg();
+    vm::Bitmap previous = vm::LoadJpegFitted(path, kScreen);
+    vm::Bitmap display;
+    int style = 1;
+    for (auto _ : state) {
+        const vm::Bitmap photo = vm::LoadJpegFitted(path, kScreen);
+        vm::ComposeFrame(display, previous, photo, style, 1, 1);
+        style = style % 150 + 1;
+        benchmark::DoNotOptimize(display.Data());
+    }
+}
+BENCHMARK(BM_TimerToFirstFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // Peak resident memory of one decode in a fresh child process, in MiB.
 template <typename Decode>
