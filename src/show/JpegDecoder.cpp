@@ -33,7 +33,14 @@ Pixel FromInvertedCmyk(const JSAMPLE* p)
     return Pixel(r << 16 | g << 8 | b);
 }
 
-using Source = void (*)(j_decompress_ptr, const void*);
+// Errors jump back to the caller's setjmp; warnings are dropped.
+void CreateDecompress(jpeg_decompress_struct& cinfo, ErrorManager& errors)
+{
+    cinfo.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnError;
+    errors.base.emit_message = OnMessage;
+    jpeg_create_decompress(&cinfo);
+}
 
 // The decode, with its error jumps kept inside one function without C++ objects
 // that need destructors between setjmp and longjmp.
@@ -81,10 +88,7 @@ Bitmap DecodeWith(void (*attach)(j_decompress_ptr, void*), void* source, Picture
 {
     jpeg_decompress_struct cinfo{};
     ErrorManager errors{};
-    cinfo.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnError;
-    errors.base.emit_message = OnMessage;
-    jpeg_create_decompress(&cinfo);
+    CreateDecompress(cinfo, errors);
     // Bounds what a hostile header can make the library reserve (a progressive
     // picture keeps all its coefficients): beyond it the decode fails cleanly.
     cinfo.mem->max_memory_to_use = 512L << 20;
@@ -148,10 +152,7 @@ PictureSize JpegSize(const std::string& path)
     auto file = OpenFile(path);
     jpeg_decompress_struct cinfo{};
     ErrorManager errors{};
-    cinfo.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnError;
-    errors.base.emit_message = OnMessage;
-    jpeg_create_decompress(&cinfo);
+    CreateDecompress(cinfo, errors);
     PictureSize size;
     bool ok = false;
     if (!setjmp(errors.jump)) {

@@ -2,23 +2,8 @@
 # End-to-end: the show and the preview on a virtual display.
 # Usage: show.sh BUILD_DIR SOURCE_DIR   (run under xvfb-run)
 set -u
-build=$1 source=$2
-vistamoor=$build/src/app/vistamoor
-tool=$build/tools/vistamoor-tool
-shots=$build/e2e-screenshots
-mkdir -p "$shots"
+. "$(dirname "$0")/lib.sh"
 
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export VISTAMOOR_CONFIG_DIR=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export LANG=C.UTF-8
-
-passed=0 failed=0
-check() {
-  local what=$1; shift
-  if "$@"; then passed=$((passed + 1)); echo "ok   - $what"; else failed=$((failed + 1)); echo "FAIL - $what"; fi
-}
 # The colour at the middle of the screen as "r,g,b".
 centre_colour() {
   import -window root -crop 1x1+512+384 +repage -depth 8 txt:- 2>/dev/null |
@@ -88,6 +73,4 @@ kill $host; wait $host 2>/dev/null
 timeout 10 tail --pid=$preview -f /dev/null
 check "the preview ends when its host window goes away" bash -c "! kill -0 $preview 2>/dev/null"
 
-echo "screenshots: $shots"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

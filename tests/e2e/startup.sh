@@ -2,23 +2,8 @@
 # End-to-end: the real program in real windows on a virtual display.
 # Usage: startup.sh BUILD_DIR SOURCE_DIR   (run under xvfb-run)
 set -u
-build=$1 source=$2
-vistamoor=$build/src/app/vistamoor
-tool=$build/tools/vistamoor-tool
-shots=$build/e2e-screenshots
-mkdir -p "$shots"
+. "$(dirname "$0")/lib.sh"
 
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export VISTAMOOR_CONFIG_DIR=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export LANG=C.UTF-8 LC_ALL=
-
-passed=0 failed=0
-check() { # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then passed=$((passed + 1)); echo "ok   - $what"; else failed=$((failed + 1)); echo "FAIL - $what"; fi
-}
 value() { "$tool" store get "$1" "$2" 2>/dev/null; }
 window_of() { xdotool search --sync --onlyvisible --pid "$1" 2>/dev/null | head -1; }
 no_window_for() { ! timeout 2 xdotool search --sync --onlyvisible --pid "$1" >/dev/null 2>&1; }
@@ -81,6 +66,4 @@ xdotool key --window "$win" Return; timeout 10 tail --pid=$pid -f /dev/null
 wait $pid; status=$?
 check "no install folder: the program ends with an error status" test "$status" -ne 0
 
-echo "screenshots: $shots"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

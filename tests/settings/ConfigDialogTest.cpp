@@ -1,6 +1,7 @@
 #include "settings/ConfigDialog.h"
 
 #include "lang/MultiLang.h"
+#include "support/DismissModals.h"
 #include "support/TempDir.h"
 #include "util/IniFile.h"
 
@@ -26,21 +27,6 @@ namespace {
 
 const std::string kInstall = std::string(VM_SOURCE_DIR) + "/data/";
 
-// Closes whatever modal box opens, so the creation step's messages don't block.
-struct DismissModals {
-    QTimer timer;
-    int dismissed = 0;
-    DismissModals()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                modal->close();
-                ++dismissed;
-            }
-        });
-        timer.start(20);
-    }
-};
 
 class ConfigDialog : public testing::Test {
 protected:
@@ -70,7 +56,7 @@ protected:
 
 TEST_F(ConfigDialog, WithoutAnInstallFolderItSaysSoAndEnds)
 {
-    DismissModals modals;
+    test::DismissModals modals;
     TfrmConfig dialog(Context());
     EXPECT_TRUE(dialog.Terminated());
     EXPECT_EQ(modals.dismissed, 1);
@@ -79,7 +65,7 @@ TEST_F(ConfigDialog, WithoutAnInstallFolderItSaysSoAndEnds)
 
 TEST_F(ConfigDialog, WithoutLanguageFilesItSaysSoAndEnds)
 {
-    DismissModals modals;
+    test::DismissModals modals;
     store().WriteString("Miscellaneous", "InstallPath", dir.str());
     TfrmConfig dialog(Context());
     EXPECT_TRUE(dialog.Terminated());

@@ -1,6 +1,7 @@
 #include "settings/Config.h"
 #include "settings/ConfigTable.h"
 
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 #include <fstream>
@@ -8,18 +9,7 @@
 #include <sstream>
 
 using namespace vm;
-
-namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-} // namespace
+using test::ReadFile;
 
 TEST(ReadConfig, EmptyStoreReadsEveryDefault)
 {

@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include "support/Files.h"
 #include "support/TempDir.h"
 #include "util/Error.h"
 
@@ -12,24 +13,9 @@
 #include <unistd.h>
 
 using namespace vm;
+using test::ReadFile;
+using test::WriteFile;
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-} // namespace
 
 TEST(SettingsStore, TypedReadsFallBackToTheirDefault)
 {

@@ -1,6 +1,7 @@
 #include "show/MainWindow.h"
 
 #include "settings/ConfigDialog.h"
+#include "support/DismissModals.h"
 #include "support/TempDir.h"
 #include "transitions/widget/PicShow.h"
 #include "util/Error.h"
@@ -25,21 +26,6 @@ void ProcessEventsFor(int ms)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-// Closes every modal box or dialog that opens, and counts them.
-struct DismissModals {
-    QTimer timer;
-    int dismissed = 0;
-    DismissModals()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                modal->close();
-                ++dismissed;
-            }
-        });
-        timer.start(20);
-    }
-};
 
 class ShowWindow : public testing::Test {
 protected:
@@ -106,7 +92,7 @@ TEST_F(ShowWindow, EachTimerStepBringsTheNextPhoto)
 TEST_F(ShowWindow, WithoutPhotosItSaysSoOpensTheSettingsAndEnds)
 {
     SettingsStore(dir / "settings.ini").WriteString("PhotoRoot", "1", "*" + dir / "nothing-here");
-    DismissModals modals;
+    test::DismissModals modals;
     TfrmConfig config(Context());
     TfrmMain show(config);
     show.show();
@@ -122,7 +108,7 @@ TEST_F(ShowWindow, AMissingPhotoIsReportedAndTheShownOneStays)
     show.show();
     ProcessEventsFor(100);
     show.ShowPicture(dir / "photos/one.jpg");
-    DismissModals modals;
+    test::DismissModals modals;
     show.ShowPicture(dir / "photos/gone.jpg");
     EXPECT_EQ(modals.dismissed, 1);
     EXPECT_EQ(show.CurrentPhoto(), dir / "photos/one.jpg");

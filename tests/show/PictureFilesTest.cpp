@@ -1,6 +1,6 @@
 #include "show/PictureFiles.h"
 
-#include "support/TempDir.h"
+#include "PhotoFolders.h"
 
 #include <filesystem>
 #include <fstream>
@@ -8,22 +8,9 @@
 #include <set>
 
 using namespace vm;
+using test::FileName;
+using test::PhotoFolder;
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string Folder(const test::TempDir& dir, const std::string& name, std::initializer_list<const char*> files)
-{
-    const std::string path = dir / name;
-    fs::create_directories(path);
-    for (const char* file : files)
-        std::ofstream(path + "/" + file) << "x";
-    return path;
-}
-
-std::string Name(const std::string& path) { return fs::path(path).filename().string(); }
-
-} // namespace
 
 TEST(PictureFiles, ExtensionsCaseIgnoredFoldersIncluded)
 {
@@ -33,7 +20,7 @@ TEST(PictureFiles, ExtensionsCaseIgnoredFoldersIncluded)
         EXPECT_FALSE(IsPictureFile(no)) << no;
 
     test::TempDir dir;
-    const std::string f = Folder(dir, "f", {"one.JPG", ".hidden.png", "notes.txt"});
+    const std::string f = PhotoFolder(dir, "f", {"one.JPG", ".hidden.png", "notes.txt"});
     fs::create_directories(f + "/pics.jpg");
     fs::create_directories(f + "/sub");
     std::ofstream(f + "/sub/deep.jpg") << "x";
@@ -41,7 +28,7 @@ TEST(PictureFiles, ExtensionsCaseIgnoredFoldersIncluded)
     ASSERT_TRUE(GetFileList(f, list));
     std::set<std::string> names;
     for (const auto& p : list)
-        names.insert(Name(p));
+        names.insert(FileName(p));
     EXPECT_EQ(names, (std::set<std::string>{"one.JPG", ".hidden.png", "pics.jpg"}));
     EXPECT_TRUE(HasPhoto(f));
     EXPECT_FALSE(HasPhoto(f + "/sub/nothing-here"));

@@ -2,7 +2,7 @@
 #include "show/ShowOrder.h"
 
 #include "settings/SettingsStore.h"
-#include "support/TempDir.h"
+#include "PhotoFolders.h"
 #include "util/Random.h"
 
 #include <filesystem>
@@ -12,27 +12,17 @@
 #include <set>
 
 using namespace vm;
+using test::FileName;
+using test::PhotoFolder;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A folder with the named (empty) files.
-std::string Folder(const test::TempDir& dir, const std::string& name, std::initializer_list<const char*> files)
-{
-    const std::string path = dir / name;
-    fs::create_directories(path);
-    for (const char* file : files)
-        std::ofstream(path + "/" + file) << "x";
-    return path;
-}
-
-std::string Name(const std::string& path) { return fs::path(path).filename().string(); }
 
 std::vector<std::string> Take(ShowOrder& order, int count, const ShowOrderOptions& options)
 {
     std::vector<std::string> shown;
     for (int i = 0; i < count; ++i)
-        shown.push_back(Name(order.NextPhoto(options).value_or("(none)")));
+        shown.push_back(FileName(order.NextPhoto(options).value_or("(none)")));
     return shown;
 }
 
@@ -63,10 +53,10 @@ TEST(RandomArray, IdentityOrAShuffleOfTheSameIndices)
 TEST(AddPicDir, CheckedRootsThenSubFoldersThatHoldPhotos)
 {
     test::TempDir dir;
-    const std::string a = Folder(dir, "a", {"1.jpg"});
-    const std::string b = Folder(dir, "b", {"1.jpg"});
-    const std::string empty = Folder(dir, "empty", {"x.txt"});
-    const std::string sub = Folder(dir, "a/sub", {"2.png"});
+    const std::string a = PhotoFolder(dir, "a", {"1.jpg"});
+    const std::string b = PhotoFolder(dir, "b", {"1.jpg"});
+    const std::string empty = PhotoFolder(dir, "empty", {"x.txt"});
+    const std::string sub = PhotoFolder(dir, "a/sub", {"2.png"});
     SettingsStore store(dir / "s.ini");
     store.WriteString("PhotoRoot", "Count", "4");
     store.WriteString("PhotoRoot", "1", "*" + a);
@@ -82,20 +72,20 @@ TEST(AddPicDir, CheckedRootsThenSubFoldersThatHoldPhotos)
 TEST(ShowOrder, OneFolderInOrderRepeatsFromTheFirst)
 {
     test::TempDir dir;
-    const std::string f = Folder(dir, "f", {"A.jpg", "B.jpg", "C.jpg"});
+    const std::string f = PhotoFolder(dir, "f", {"A.jpg", "B.jpg", "C.jpg"});
     std::vector<std::string> fileSystemOrder;
     GetFileList(f, fileSystemOrder);
     ShowOrder order({f});
     const auto shown = Take(order, 7, kInOrder);
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(shown[size_t(i)], Name(fileSystemOrder[size_t(i % 3)]));
+        EXPECT_EQ(shown[size_t(i)], FileName(fileSystemOrder[size_t(i % 3)]));
 }
 
 TEST(ShowOrder, TwoFoldersInOrderGoFolderByFolder)
 {
     test::TempDir dir;
-    const std::string a = Folder(dir, "a", {"a1.jpg"});
-    const std::string b = Folder(dir, "b", {"b1.jpg"});
+    const std::string a = PhotoFolder(dir, "a", {"a1.jpg"});
+    const std::string b = PhotoFolder(dir, "b", {"b1.jpg"});
     ShowOrder order({a, b});
     EXPECT_EQ(Take(order, 5, kInOrder), (std::vector<std::string>{"a1.jpg", "b1.jpg", "a1.jpg", "b1.jpg", "a1.jpg"}));
 }
@@ -103,7 +93,7 @@ TEST(ShowOrder, TwoFoldersInOrderGoFolderByFolder)
 TEST(ShowOrder, RandomPassesShowEveryPhotoOncePerPass)
 {
     test::TempDir dir;
-    const std::string f = Folder(dir, "f", {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"});
+    const std::string f = PhotoFolder(dir, "f", {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"});
     Random::UseCountingClock(100);
     ShowOrder order({f});
     std::set<std::vector<std::string>> passes;
@@ -120,7 +110,7 @@ TEST(ShowOrder, APassNeverStartsWithTheFolderThatEndedTheLastOne)
     test::TempDir dir;
     std::vector<std::string> folders;
     for (const char* name : {"a", "b", "c", "d"})
-        folders.push_back(Folder(dir, name, {(std::string(name) + "1.jpg").c_str(), (std::string(name) + "2.jpg").c_str()}));
+        folders.push_back(PhotoFolder(dir, name, {(std::string(name) + "1.jpg").c_str(), (std::string(name) + "2.jpg").c_str()}));
     Random::UseCountingClock(1);
     ShowOrder order(folders);
     char previousLast = 0;
@@ -137,8 +127,8 @@ TEST(ShowOrder, APassNeverStartsWithTheFolderThatEndedTheLastOne)
 TEST(ShowOrder, TwoRandomFoldersRepeatTheFirstPassFolderOrder)
 {
     test::TempDir dir;
-    const std::string a = Folder(dir, "a", {"a1.jpg"});
-    const std::string b = Folder(dir, "b", {"b1.jpg"});
+    const std::string a = PhotoFolder(dir, "a", {"a1.jpg"});
+    const std::string b = PhotoFolder(dir, "b", {"b1.jpg"});
     Random::UseCountingClock(5);
     ShowOrder order({a, b});
     const auto first = Take(order, 2, kRandom);
@@ -149,8 +139,8 @@ TEST(ShowOrder, TwoRandomFoldersRepeatTheFirstPassFolderOrder)
 TEST(ShowOrder, StartPhotoComesFirstOnceWhenItExists)
 {
     test::TempDir dir;
-    const std::string f = Folder(dir, "f", {"only.jpg"});
-    const std::string start = Folder(dir, "s", {"start.jpg"}) + "/start.jpg";
+    const std::string f = PhotoFolder(dir, "f", {"only.jpg"});
+    const std::string start = PhotoFolder(dir, "s", {"start.jpg"}) + "/start.jpg";
     ShowOrder order({f});
     ShowOrderOptions options{false, true, start};
     EXPECT_EQ(Take(order, 3, options), (std::vector<std::string>{"start.jpg", "only.jpg", "only.jpg"}));
@@ -163,9 +153,9 @@ TEST(ShowOrder, StartPhotoComesFirstOnceWhenItExists)
 TEST(ShowOrder, AFolderEmptiedDuringTheShowIsPassedOver)
 {
     test::TempDir dir;
-    const std::string a = Folder(dir, "a", {"a1.jpg"});
-    const std::string b = Folder(dir, "b", {"b1.jpg"});
-    const std::string c = Folder(dir, "c", {"c1.jpg"});
+    const std::string a = PhotoFolder(dir, "a", {"a1.jpg"});
+    const std::string b = PhotoFolder(dir, "b", {"b1.jpg"});
+    const std::string c = PhotoFolder(dir, "c", {"c1.jpg"});
     ShowOrder order({a, b, c});
     EXPECT_EQ(Take(order, 1, kInOrder), std::vector<std::string>{"a1.jpg"});
     fs::remove(b + "/b1.jpg");
@@ -175,8 +165,8 @@ TEST(ShowOrder, AFolderEmptiedDuringTheShowIsPassedOver)
 TEST(ShowOrder, APassOfEmptyFoldersEndsTheSearchInsteadOfSpinning)
 {
     test::TempDir dir;
-    const std::string a = Folder(dir, "a", {"a1.jpg"});
-    const std::string b = Folder(dir, "b", {"b1.jpg"});
+    const std::string a = PhotoFolder(dir, "a", {"a1.jpg"});
+    const std::string b = PhotoFolder(dir, "b", {"b1.jpg"});
     Random::UseCountingClock(9);
     ShowOrder order({a, b});
     order.NextPhoto(kRandom);
@@ -185,5 +175,5 @@ TEST(ShowOrder, APassOfEmptyFoldersEndsTheSearchInsteadOfSpinning)
     EXPECT_EQ(order.NextPhoto(kRandom), std::nullopt);
     EXPECT_EQ(order.NextPhoto(kInOrder), std::nullopt);
     std::ofstream(b + "/back.jpg") << "x";
-    EXPECT_EQ(Name(order.NextPhoto(kInOrder).value_or("")), "back.jpg");
+    EXPECT_EQ(FileName(order.NextPhoto(kInOrder).value_or("")), "back.jpg");
 }

@@ -1,0 +1,25 @@
+# Shared by the end-to-end scripts: arguments, a private settings and runtime
+# folder, and the check counter. Source it with BUILD_DIR and SOURCE_DIR as $1 $2.
+build=$1 source=$2
+vistamoor=$build/src/app/vistamoor
+tool=$build/tools/vistamoor-tool
+shots=$build/e2e-screenshots
+mkdir -p "$shots"
+
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export VISTAMOOR_CONFIG_DIR=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export LANG=C.UTF-8 LC_ALL=
+
+passed=0 failed=0
+check() { # description, then a command that must succeed
+  local what=$1; shift
+  if "$@"; then passed=$((passed + 1)); echo "ok   - $what"; else failed=$((failed + 1)); echo "FAIL - $what"; fi
+}
+
+finish() {
+  echo "screenshots: $shots"
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}
