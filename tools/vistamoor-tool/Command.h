@@ -17,5 +17,6 @@ struct Command {
 
 int StoreCommand(const Args& args);
 int FitCommand(const Args& args);
+int PlayCommand(const Args& args); // GUI builds only
 
 } // namespace vm::tool

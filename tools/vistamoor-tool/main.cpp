@@ -15,6 +15,9 @@ constexpr std::array kCommands{
     Command{"store", "store get SECTION NAME | set SECTION NAME TEXT | list SECTION | erase SECTION | dump",
             vm::tool::StoreCommand},
     Command{"fit", "fit WxH --screen SWxSH", vm::tool::FitCommand},
+#ifdef VM_TOOL_PLAY
+    Command{"play", "play FILE...", vm::tool::PlayCommand},
+#endif
 };
 
 int Usage(std::ostream& out)
