@@ -3,10 +3,13 @@
 #include "platform/OutputVolume.h"
 #include "platform/media/MediaBackend.h"
 
+#include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <QTimer>
+#include <algorithm>
 
 namespace vm {
 namespace {
@@ -32,8 +35,8 @@ QtFrameSound::QtFrameSound(QObject* parent) : QObject(parent)
 {
     volumeSubscription_ = OutputVolume::Program().Subscribe([this](double level) {
         QMetaObject::invokeMethod(this, [this, level] {
-            if (sink_)
-                sink_->setVolume(LinearVolume(level));
+            for (const Voice& voice : voices_)
+                voice.sink->setVolume(LinearVolume(level));
         });
     });
 }
@@ -41,7 +44,7 @@ QtFrameSound::QtFrameSound(QObject* parent) : QObject(parent)
 QtFrameSound::~QtFrameSound()
 {
     OutputVolume::Program().Unsubscribe(volumeSubscription_);
-    Finish();
+    StopVoices();
 }
 
 bool QtFrameSound::PlayWave(std::shared_ptr<const std::vector<uint8_t>> wave)
@@ -61,7 +64,14 @@ bool QtFrameSound::PlayWave(std::shared_ptr<const std::vector<uint8_t>> wave)
 
 void QtFrameSound::StopAll()
 {
-    QMetaObject::invokeMethod(this, [this] { Finish(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ++generation_;
+            StopVoices();
+            playing_ = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void QtFrameSound::Start(std::shared_ptr<const std::vector<uint8_t>> wave, WaveData sound)
@@ -73,38 +83,48 @@ void QtFrameSound::Start(std::shared_ptr<const std::vector<uint8_t>> wave, WaveD
     format.setChannelCount(sound.format.channels);
     format.setSampleRate(sound.format.sampleRate);
 
-    wave_ = std::move(wave);
-    buffer_ = new QBuffer(this);
-    buffer_->setData(QByteArray::fromRawData(reinterpret_cast<const char*>(sound.samples.data()),
-                                             qsizetype(sound.samples.size())));
-    buffer_->open(QIODevice::ReadOnly);
-    sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
-    sink_->setVolume(LinearVolume(OutputVolume::Program().Level()));
-    connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+    auto* buffer = new QBuffer(this);
+    buffer->setData(QByteArray::fromRawData(reinterpret_cast<const char*>(sound.samples.data()),
+                                            qsizetype(sound.samples.size())));
+    buffer->open(QIODevice::ReadOnly);
+    auto* sink = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
+    sink->setVolume(LinearVolume(OutputVolume::Program().Level()));
+    voices_.push_back({sink, buffer, std::move(wave)});
+    connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
         // Idle: every sample was handed over. Stopped on its own: an error.
-        if (state == QAudio::IdleState || (state == QAudio::StoppedState && sink_ && sink_->error() != QAudio::NoError))
-            Finish();
+        if (state == QAudio::IdleState || (state == QAudio::StoppedState && sink->error() != QAudio::NoError))
+            Release(sink);
     });
-    sink_->start(buffer_);
-    if (sink_->error() != QAudio::NoError)
-        Finish();
+    sink->start(buffer);
+
+    const unsigned generation = ++generation_;
+    const qint64 lengthMs = format.durationForBytes(qint32(sound.samples.size())) / 1000;
+    QTimer::singleShot(int(lengthMs), this, [this, generation] {
+        if (generation == generation_)
+            playing_ = false;
+    });
+    if (sink->error() != QAudio::NoError) {
+        Release(sink);
+        playing_ = false;
+    }
 }
 
-void QtFrameSound::Finish()
+void QtFrameSound::Release(QAudioSink* sink)
 {
-    if (sink_) {
-        QAudioSink* sink = sink_;
-        sink_ = nullptr;
-        sink->disconnect(this);
-        sink->stop();
-        sink->deleteLater();
-    }
-    if (buffer_) {
-        buffer_->deleteLater();
-        buffer_ = nullptr;
-    }
-    // A stopped sink reads no more; wave_ keeps the bytes until the next sound.
-    playing_ = false;
+    const auto voice = std::find_if(voices_.begin(), voices_.end(), [sink](const Voice& v) { return v.sink == sink; });
+    if (voice == voices_.end())
+        return;
+    voice->sink->disconnect(this);
+    voice->sink->stop();
+    voice->sink->deleteLater();
+    voice->buffer->deleteLater();
+    voices_.erase(voice);
+}
+
+void QtFrameSound::StopVoices()
+{
+    while (!voices_.empty())
+        Release(voices_.front().sink);
 }
 
 } // namespace vm

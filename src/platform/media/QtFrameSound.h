@@ -24,13 +24,23 @@ public:
     bool Playing() const override { return playing_; }
 
 private:
-    void Start(std::shared_ptr<const std::vector<uint8_t>> wave, WaveData sound);
-    void Finish();
+    // A sound on its way out: the sink drains it after the device counts as
+    // free again, so the tail of one may still sound under the start of the next.
+    struct Voice {
+        QAudioSink* sink;
+        QBuffer* buffer;
+        std::shared_ptr<const std::vector<uint8_t>> wave; // the bytes the buffer reads
+    };
 
+    void Start(std::shared_ptr<const std::vector<uint8_t>> wave, WaveData sound);
+    void Release(QAudioSink* sink);
+    void StopVoices();
+
+    // Busy for the sound's own length from its start, whatever latency the
+    // output adds before it has drained.
     std::atomic<bool> playing_ = false;
-    std::shared_ptr<const std::vector<uint8_t>> wave_; // owns the bytes the buffer reads
-    QAudioSink* sink_ = nullptr;
-    QBuffer* buffer_ = nullptr;
+    unsigned generation_ = 0; // which sound the busy timer belongs to
+    std::vector<Voice> voices_;
     int volumeSubscription_ = 0;
 };
 
