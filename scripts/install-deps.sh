@@ -13,6 +13,7 @@ packages=(
   # running: fonts (CJK for the Chinese language files), sound, virtual display
   fonts-dejavu-core fonts-noto-cjk
   pulseaudio qt6-qpa-plugins libqt6multimedia6
+  pulseaudio-utils
   xvfb xauth x11-utils xdotool imagemagick
 )
 
