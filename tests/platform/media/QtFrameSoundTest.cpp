@@ -2,6 +2,9 @@
 
 #include "platform/media/MediaTestSupport.h"
 
+#include "platform/OutputVolume.h"
+
+#include <QAudioSink>
 #include <QElapsedTimer>
 #include <fstream>
 #include <iterator>
@@ -58,4 +61,20 @@ TEST(FrameSound, TheAnimationThreadMayStartSounds)
     engine.join();
     EXPECT_TRUE(started);
     EXPECT_TRUE(WaitFor([&] { return !sound.Playing(); }, 5000));
+}
+
+TEST(FrameSound, TheVolumeKeysReachAPlayingSound)
+{
+    VM_REQUIRE_SOUND_OUTPUT();
+    QtFrameSound sound;
+    OutputVolume::Program().SetStepIndex(8);
+    ASSERT_TRUE(sound.PlayWave(ReadBytes(MediaFixture("tone.wav"))));
+    QAudioSink* sink = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (sink = sound.findChild<QAudioSink*>()) != nullptr; }, 1000));
+    EXPECT_FLOAT_EQ(float(sink->volume()), LinearVolume(0.5));
+    SetVolume(true);
+    EXPECT_FLOAT_EQ(float(sink->volume()), LinearVolume(9.0 / 16));
+    OutputVolume::Program().SetStepIndex(OutputVolume::kSteps);
+    sound.StopAll();
+    WaitFor([&] { return !sound.Playing(); }, 1000);
 }

@@ -6,6 +6,9 @@
 #include "util/Error.h"
 #include "util/IniFile.h"
 
+#include "platform/OutputVolume.h"
+
+#include <QAudioOutput>
 #include <QElapsedTimer>
 #include <fstream>
 #include <optional>
@@ -184,4 +187,20 @@ TEST_F(Player, ThePlaylistPlaysItsTracksInTurn)
     EXPECT_EQ(player->Mode(), MediaMode::Playing);
     playlist.MusicStop();
     EXPECT_EQ(player->Mode(), MediaMode::NotOpen);
+}
+
+TEST_F(Player, TheVolumeKeysReachTheMusicOutput)
+{
+    auto* output = player->findChild<QAudioOutput*>();
+    ASSERT_NE(output, nullptr);
+    OutputVolume::Program().SetStepIndex(OutputVolume::kSteps);
+    EXPECT_FLOAT_EQ(output->volume(), 1.0f);
+    SetVolume(false);
+    EXPECT_FLOAT_EQ(output->volume(), LinearVolume(15.0 / 16));
+    EXPECT_LT(output->volume(), 1.0f);
+    for (int i = 0; i < OutputVolume::kSteps; ++i)
+        SetVolume(false);
+    EXPECT_FLOAT_EQ(output->volume(), 0.0f);
+    OutputVolume::Program().SetStepIndex(OutputVolume::kSteps);
+    EXPECT_FLOAT_EQ(output->volume(), 1.0f);
 }
