@@ -7,14 +7,15 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-image-formats-plugins
-  libqt6svg6 libgl-dev libjpeg-dev zlib1g-dev libx11-dev
+  libqt6svg6 libgl-dev libjpeg-dev zlib1g-dev libx11-dev libxext-dev libxss-dev
   # tests, fuzzing, benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
+  libexif-dev # benchmark only: the EXIF reader against libexif
   # running: fonts (CJK for the Chinese language files), sound, virtual display
   fonts-dejavu-core fonts-noto-cjk
   pulseaudio qt6-qpa-plugins libqt6multimedia6
+  xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick
   pulseaudio-utils
-  xvfb xauth x11-utils xdotool imagemagick
 )
 
 missing=()

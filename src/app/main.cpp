@@ -1,10 +1,12 @@
 // vistamoor: the screensaver, its settings dialog and its preview, by command line.
-#include "app/Global.h"
+#include "util/Global.h"
 #include "app/RunMode.h"
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
 #include "platform/X11Window.h"
 #include "settings/ConfigDialog.h"
+#include "show/MainWindow.h"
+#include "show/PreviewWindow.h"
 
 #include <QApplication>
 #include <iostream>
@@ -20,16 +22,17 @@ int RunSettings(QApplication& app, const vm::StartupContext& context)
     return app.exec();
 }
 
-int RunShow(const vm::StartupContext& context)
+int RunShow(QApplication& app, const vm::StartupContext& context)
 {
-    vm::TfrmConfig dialog(context);
-    if (dialog.Terminated())
+    vm::TfrmConfig config(context);
+    if (config.Terminated())
         return 1;
-    std::cerr << "vistamoor: the slideshow is not part of this build yet\n";
-    return 1;
+    vm::TfrmMain show(config);
+    show.showFullScreen();
+    return app.exec();
 }
 
-int RunPreview(const std::string& handleText)
+int RunPreview(int argc, char** argv, const std::string& handleText, const vm::StartupContext& context)
 {
     const auto handle = vm::ParseWindowHandle(handleText);
     if (!handle) {
@@ -42,8 +45,11 @@ int RunPreview(const std::string& handleText)
         return 2;
     }
     vm::global::PreviewRect = {0, 0, host->width, host->height};
-    std::cerr << "vistamoor: the preview is not part of this build yet\n";
-    return 1;
+    QApplication app(argc, argv);
+    app.setApplicationName("Vistamoor");
+    vm::TfrmPreview preview(*handle, context);
+    preview.show();
+    return app.exec();
 }
 
 } // namespace
@@ -68,10 +74,10 @@ int main(int argc, char** argv)
     case vm::RunMode::Show: {
         QApplication app(argc, argv);
         app.setApplicationName("Vistamoor");
-        return RunShow(context);
+        return RunShow(app, context);
     }
     case vm::RunMode::Preview:
-        return RunPreview(line.previewHandle);
+        return RunPreview(argc, argv, line.previewHandle, context);
     case vm::RunMode::None:
         return 0;
     }

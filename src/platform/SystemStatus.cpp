@@ -1,43 +1,27 @@
 #include "platform/SystemStatus.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
+#include <string>
 
 namespace vm {
 
-std::string MemoryStatusText(uint64_t available, uint64_t total)
+double FreeMemoryPercent()
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f%%", total ? double(available) * 100.0 / double(total) : 0.0);
-    return text;
-}
-
-std::string MemoryStatus()
-{
-    std::ifstream meminfo("/proc/meminfo");
-    uint64_t total = 0, available = 0;
+    std::ifstream in("/proc/meminfo");
     std::string line;
-    while (std::getline(meminfo, line)) {
+    double total = 0, available = 0;
+    while (std::getline(in, line)) {
         std::istringstream fields(line);
         std::string name;
-        uint64_t kilobytes = 0;
-        fields >> name >> kilobytes;
+        double kib = 0;
+        fields >> name >> kib;
         if (name == "MemTotal:")
-            total = kilobytes;
+            total = kib;
         else if (name == "MemAvailable:")
-            available = kilobytes;
+            available = kib;
     }
-    return MemoryStatusText(available, total);
-}
-
-uint32_t GetFileSize(const std::string& path)
-{
-    struct stat info{};
-    if (::stat(path.c_str(), &info) != 0)
-        return 0;
-    return uint32_t(uint64_t(info.st_size) & 0xFFFFFFFFu);
+    return total > 0 ? available * 100.0 / total : 0.0;
 }
 
 } // namespace vm

@@ -41,30 +41,6 @@ const ShowOrderOptions kRandom{true};
 
 } // namespace
 
-TEST(PictureFiles, ExtensionsCaseIgnoredFoldersIncluded)
-{
-    for (const char* yes : {"a.jpg", "photo.Jpeg", "x.PNG", "scan.tiff", "icon.ico", "a.b.jfif", ".jpg", "x.vst", "y.Pgm"})
-        EXPECT_TRUE(IsPictureFile(yes)) << yes;
-    for (const char* no : {"a.jpgx", "readme.txt", "jpg", "a.", "music.mp3", "x.webp", "descript.ion", "x.psd"})
-        EXPECT_FALSE(IsPictureFile(no)) << no;
-
-    test::TempDir dir;
-    const std::string f = Folder(dir, "f", {"one.JPG", ".hidden.png", "notes.txt"});
-    fs::create_directories(f + "/pics.jpg");
-    fs::create_directories(f + "/sub");
-    std::ofstream(f + "/sub/deep.jpg") << "x";
-    std::vector<std::string> list{"stale"};
-    ASSERT_TRUE(GetFileList(f, list));
-    std::set<std::string> names;
-    for (const auto& p : list)
-        names.insert(Name(p));
-    EXPECT_EQ(names, (std::set<std::string>{"one.JPG", ".hidden.png", "pics.jpg"}));
-    EXPECT_TRUE(HasPhoto(f));
-    EXPECT_FALSE(HasPhoto(f + "/sub/nothing-here"));
-    EXPECT_FALSE(GetFileList(dir / "missing", list));
-    EXPECT_TRUE(list.empty());
-}
-
 TEST(RandomArray, IdentityOrAShuffleOfTheSameIndices)
 {
     std::vector<int> order{9, 9};
@@ -210,27 +186,4 @@ TEST(ShowOrder, APassOfEmptyFoldersEndsTheSearchInsteadOfSpinning)
     EXPECT_EQ(order.NextPhoto(kInOrder), std::nullopt);
     std::ofstream(b + "/back.jpg") << "x";
     EXPECT_EQ(Name(order.NextPhoto(kInOrder).value_or("")), "back.jpg");
-}
-
-#include "show/FitPicture.h"
-
-TEST(FittedSize, NeverEnlargesOtherwiseFitsKeepingTheAspect)
-{
-    struct Case { PictureSize picture, screen, fitted; };
-    const Case cases[] = {
-        {{1024, 768}, {1024, 768}, {1024, 768}},
-        {{1025, 768}, {1024, 768}, {1024, 767}},
-        {{3000, 1000}, {1280, 1024}, {1280, 427}},
-        {{1000, 3000}, {1280, 1024}, {341, 1024}},
-        {{16, 16}, {1920, 1080}, {16, 16}},
-        {{6000, 4000}, {1920, 1080}, {1620, 1080}},
-        {{2000, 1000}, {1000, 500}, {1000, 500}},   // equal quotients: second branch
-        {{3, 2}, {2, 1}, {2, 1}},                   // 1.5 rounds up, halves away from zero
-        {{1, 20000}, {1920, 1080}, {1, 1080}},      // a side never rounds away
-        {{20000, 1}, {1920, 1080}, {1920, 1}},
-    };
-    for (const Case& c : cases) {
-        const PictureSize got = FittedSize(c.picture, c.screen);
-        EXPECT_EQ(got, c.fitted) << c.picture.width << "x" << c.picture.height << " -> " << got.width << "x" << got.height;
-    }
 }

@@ -17,6 +17,14 @@ struct Command {
 
 int StoreCommand(const Args& args);
 int FitCommand(const Args& args);
+int StylesCommand(const Args& args);
+int RenderCommand(const Args& args);
+int ContactSheetCommand(const Args& args);
+int ActorCommand(const Args& args);
+int LzrwCommand(const Args& args);
+int ExifCommand(const Args& args);
+int CaptionCommand(const Args& args);
+int DescribeCommand(const Args& args);
 int PlayCommand(const Args& args); // GUI builds only
 
 } // namespace vm::tool

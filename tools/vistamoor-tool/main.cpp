@@ -15,6 +15,17 @@ constexpr std::array kCommands{
     Command{"store", "store get SECTION NAME | set SECTION NAME TEXT | list SECTION | erase SECTION | dump",
             vm::tool::StoreCommand},
     Command{"fit", "fit WxH --screen SWxSH", vm::tool::FitCommand},
+    Command{"styles", "styles", vm::tool::StylesCommand},
+#ifdef VISTAMOOR_TOOL_IMAGES
+    Command{"render", "render --style N --progress P [--step S] --old A --new B --out F.png|F.ppm",
+            vm::tool::RenderCommand},
+    Command{"contact-sheet", "contact-sheet --out F.png [--size WxH]", vm::tool::ContactSheetCommand},
+#endif
+    Command{"actor", "actor info LIB | frames LIB ANIMATION --out FILE.png [--scale N]", vm::tool::ActorCommand},
+    Command{"lzrw-decompress", "lzrw-decompress IN OUT", vm::tool::LzrwCommand},
+    Command{"exif", "exif FILE", vm::tool::ExifCommand},
+    Command{"caption", "caption PHOTO [--exif-template FILE] [--noexif-template FILE]", vm::tool::CaptionCommand},
+    Command{"describe", "describe PHOTO [--set TEXT | --clear]", vm::tool::DescribeCommand},
 #ifdef VM_TOOL_PLAY
     Command{"play", "play FILE...", vm::tool::PlayCommand},
 #endif

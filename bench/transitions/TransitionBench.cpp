@@ -1,0 +1,206 @@
+// One frame composition as UpdateFrame does it (snapshot copy, then the effect) for
+// every copying and pushing style, beside the baseline of one memcpy of a frame.
+// Both walk a pool of frames larger than any cache, so that every frame comes from
+// memory, as it does in the program. Also: the threaded control's overhead.
+#include "transitions/ComposeFrame.h"
+#include "transitions/CustomPicShow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace vm;
+
+constexpr size_t kPoolBytes = size_t(640) << 20; // beyond the last-level cache
+
+struct Size {
+    int w, h;
+    std::string Name() const { return std::to_string(w) + "x" + std::to_string(h); }
+};
+constexpr Size kSizes[] = {{1920, 1080}, {3840, 2160}};
+
+Bitmap Noise(int w, int h, uint32_t seed)
+{
+    Bitmap b(w, h);
+    uint32_t s = seed;
+    for (int y = 0; y < h; ++y) {
+        Pixel* row = b.Row(y);
+        for (int x = 0; x < w; ++x)
+            row[x] = (s = s * 1664525u + 1013904223u) >> 8;
+    }
+    return b;
+}
+
+int PoolCount(const Size& size, int framesPerItem)
+{
+    const size_t frame = size_t(size.w) * size_t(size.h) * 4;
+    return int(std::max<size_t>(2, kPoolBytes / (frame * size_t(framesPerItem))));
+}
+
+void Memcpy(benchmark::State& state, Size size)
+{
+    const int count = PoolCount(size, 2);
+    std::vector<Bitmap> from, to;
+    for (int i = 0; i < count; ++i)
+        from.push_back(Noise(size.w, size.h, uint32_t(i))), to.push_back(Bitmap(size.w, size.h, 1));
+    int i = 0;
+    for (auto _ : state) {
+        std::memcpy(to[size_t(i)].Data(), from[size_t(i)].Data(), from[size_t(i)].ByteCount());
+        benchmark::ClobberMemory();
+        i = (i + 1) % count;
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(from[0].ByteCount()));
+}
+
+struct FrameSet {
+    Bitmap display, snapshot, picture;
+};
+
+std::vector<FrameSet>& Pool(const Size& size)
+{
+    static std::vector<FrameSet> pool;
+    static int w = 0, h = 0;
+    if (w != size.w || h != size.h) {
+        pool.clear();
+        const int count = PoolCount(size, 3);
+        for (int i = 0; i < count; ++i)
+            pool.push_back({Bitmap(size.w, size.h), Noise(size.w, size.h, uint32_t(2 * i + 1)),
+                            Noise(size.w, size.h, uint32_t(2 * i + 2))});
+        w = size.w, h = size.h;
+    }
+    return pool;
+}
+
+void Compose(benchmark::State& state, Size size, int style, int progress)
+{
+    auto& pool = Pool(size);
+    size_t i = 0;
+    for (auto _ : state) {
+        FrameSet& f = pool[i];
+        ComposeFrame(f.display, f.snapshot, f.picture, TShowStyle(style), 4, progress);
+        benchmark::ClobberMemory();
+        i = (i + 1) % pool.size();
+    }
+}
+
+// A control in a pretend window whose paints compose the back buffer and go nowhere.
+class BenchPicShow : public TCustomPicShow {
+public:
+    BenchPicShow(int w, int h)
+    {
+        SetThreaded(true);
+        SetDelay(0);
+        SetStep(1);
+        SetAutoSize(false);
+        HandleResize(w, h);
+    }
+    ~BenchPicShow() override { Destroy(); }
+    void RunUntilIdle()
+    {
+        while (Running()) {
+            std::function<void()> m;
+            {
+                std::unique_lock lock(lock_);
+                ready_.wait_for(lock, std::chrono::milliseconds(5), [this] { return !queue_.empty(); });
+                if (queue_.empty())
+                    continue;
+                m = std::move(queue_.front());
+                queue_.pop_front();
+            }
+            m();
+        }
+    }
+
+protected:
+    void RepaintNow() override { HandlePaint(nullptr); }
+    void RequestPaintOnGuiThread() override { Post([this] { HandlePaintRequest(); }); }
+    void PostThreadDone(uint64_t g) override { Post([this, g] { HandleThreadDone(g); }); }
+
+private:
+    void Post(std::function<void()> m)
+    {
+        {
+            std::lock_guard lock(lock_);
+            queue_.push_back(std::move(m));
+        }
+        ready_.notify_one();
+    }
+    std::mutex lock_;
+    std::condition_variable ready_;
+    std::deque<std::function<void()>> queue_;
+};
+
+// 100 frames (Step 1, Delay 0) through the worker, painted on this thread; the
+// counter gives the sum of the same 100 compositions alone, for comparison.
+void ThreadedRun(benchmark::State& state, Size size, int style)
+{
+    const Bitmap oldPicture = Noise(size.w, size.h, 7), newPicture = Noise(size.w, size.h, 8);
+    Bitmap display;
+    auto t0 = std::chrono::steady_clock::now();
+    for (int p = 1; p <= 100; ++p)
+        ComposeFrame(display, oldPicture, newPicture, TShowStyle(style), 1, p);
+    const double composeSum = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    double paintsPerRun = 0;
+    for (auto _ : state) {
+        BenchPicShow show(size.w, size.h);
+        show.SetPicture(oldPicture);
+        show.SetStep(100);
+        show.Start();
+        show.RunUntilIdle();
+        show.SetStep(1);
+        show.SetStyle(style);
+        show.SetPicture(newPicture);
+        int frames = 0;
+        show.OnProgress = [&](TCustomPicShow&) { ++frames; };
+        const auto start = std::chrono::steady_clock::now();
+        show.Start();
+        show.RunUntilIdle();
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        paintsPerRun = frames;
+    }
+    state.counters["frames"] = paintsPerRun;
+    state.counters["compose_sum_ms"] = composeSum;
+}
+
+void RegisterAll()
+{
+    std::vector<int> styles;
+    for (int s = 1; s <= 57; ++s)
+        styles.push_back(s);
+    for (int s = 128; s <= 135; ++s)
+        styles.push_back(s);
+    for (const Size& size : kSizes) {
+        benchmark::RegisterBenchmark(("Memcpy/" + size.Name()).c_str(), Memcpy, size)->Unit(benchmark::kMillisecond);
+        for (int style : styles)
+            for (int progress : {25, 50, 75})
+                benchmark::RegisterBenchmark(
+                    ("Compose/" + size.Name() + "/style:" + std::to_string(style) + "/p:" + std::to_string(progress))
+                        .c_str(),
+                    Compose, size, style, progress)
+                    ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("ThreadedRun100/" + size.Name() + "/style:52").c_str(), ThreadedRun, size, 52)
+            ->UseManualTime()
+            ->Iterations(3)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    RegisterAll();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

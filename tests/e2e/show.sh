@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# End-to-end: the show and the preview on a virtual display.
+# Usage: show.sh BUILD_DIR SOURCE_DIR   (run under xvfb-run)
+set -u
+build=$1 source=$2
+vistamoor=$build/src/app/vistamoor
+tool=$build/tools/vistamoor-tool
+shots=$build/e2e-screenshots
+mkdir -p "$shots"
+
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export VISTAMOOR_CONFIG_DIR=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export LANG=C.UTF-8
+
+passed=0 failed=0
+check() {
+  local what=$1; shift
+  if "$@"; then passed=$((passed + 1)); echo "ok   - $what"; else failed=$((failed + 1)); echo "FAIL - $what"; fi
+}
+# The colour at the middle of the screen as "r,g,b".
+centre_colour() {
+  import -window root -crop 1x1+512+384 +repage -depth 8 txt:- 2>/dev/null |
+    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+# Which of our photos is on screen: R, G, B or "-".
+photo_on_screen() {
+  case $(centre_colour) in
+    2[0-9][0-9],[0-4]?,[0-4]?|2[0-9][0-9],[0-9],[0-9]|2[0-9][0-9],[0-9],[0-4]?|2[0-9][0-9],[0-4]?,[0-9]) echo R ;;
+    [0-4]?,2[0-9][0-9],[0-4]?|[0-9],2[0-9][0-9],[0-9]|[0-9],2[0-9][0-9],[0-4]?|[0-4]?,2[0-9][0-9],[0-9]) echo G ;;
+    [0-4]?,[0-4]?,2[0-9][0-9]|[0-9],[0-9],2[0-9][0-9]|[0-9],[0-4]?,2[0-9][0-9]|[0-4]?,[0-9],2[0-9][0-9]) echo B ;;
+    *) echo - ;;
+  esac
+}
+
+photos=$work/photos
+mkdir -p "$photos"
+convert -size 640x480 xc:'#e01010' "$photos/a-red.jpg"
+convert -size 640x480 xc:'#10e010' "$photos/b-green.jpg"
+convert -size 640x480 xc:'#1010e0' "$photos/c-blue.jpg"
+order=$(for f in $(ls -U "$photos"); do case $f in *red*) printf R;; *green*) printf G;; *blue*) printf B;; esac; done)
+
+"$tool" store set Miscellaneous InstallPath "$source/data/"
+"$tool" store set Assistant FirstRun 0
+"$tool" store set PhotoRoot Count 1
+"$tool" store set PhotoRoot 1 "*$photos"
+"$tool" store set Miscellaneous RandomShow 0
+"$tool" store set Miscellaneous Stay 300
+"$tool" store set Miscellaneous Speed 10
+"$tool" store set Assistant SpeakDescript 0
+
+# The show: photos in file-system order, then again from the first.
+"$vistamoor" /S & show=$!
+seen="" last="-"
+for i in $(seq 1 300); do
+  now=$(photo_on_screen)
+  if [ "$now" != "-" ] && [ "$now" != "$last" ]; then
+    seen="$seen$now"; last=$now
+    import -window root "$shots/show-${#seen}-$now.png"
+  fi
+  [ ${#seen} -ge 4 ] && break
+  sleep 0.05
+done
+check "the show brings the photos in file-system order ($order), then the first again (saw $seen)" \
+  test "$seen" = "$order${order:0:1}"
+
+"$vistamoor" /C & other=$!
+wait $other; status=$?
+check "a second start during the show ends at once" test "$status" -eq 0
+
+xdotool mousemove 300 300 click 1
+timeout 30 tail --pid=$show -f /dev/null
+check "a click ends the show and the program" bash -c "! kill -0 $show 2>/dev/null"
+
+# The preview inside a real foreign window.
+xmessage -geometry 320x240+50+50 -name host " " & host=$!
+hostwin=$(timeout 10 xdotool search --sync --onlyvisible --classname host | head -1)
+"$tool" store set Miscellaneous Preview "$photos"
+"$vistamoor" /P "$hostwin" & preview=$!
+sleep 3
+import -window root "$shots/preview.png"
+inside=$(import -window root -crop 1x1+210+170 +repage -depth 8 txt:- 2>/dev/null | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')
+check "the preview draws a photo inside the host window (centre $inside)" \
+  bash -c "case '$inside' in 2[0-9][0-9],*|*,2[0-9][0-9],*|*,2[0-9][0-9]) true;; *) false;; esac"
+check "the preview runs" kill -0 $preview
+kill $host; wait $host 2>/dev/null
+timeout 10 tail --pid=$preview -f /dev/null
+check "the preview ends when its host window goes away" bash -c "! kill -0 $preview 2>/dev/null"
+
+echo "screenshots: $shots"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
