@@ -47,7 +47,7 @@ public:
 
     // When every track of a whole pass ends this soon after it started, the
     // list is taken as unplayable and the music stops instead of racing on.
-    static constexpr int64_t kShortTrackMs = 100;
+    static constexpr int64_t kShortTrackMs = 250;
 
     static int64_t SteadyMilliseconds();
 

@@ -204,3 +204,22 @@ TEST_F(Player, TheVolumeKeysReachTheMusicOutput)
     OutputVolume::Program().SetStepIndex(OutputVolume::kSteps);
     EXPECT_FLOAT_EQ(output->volume(), 1.0f);
 }
+
+TEST_F(Player, APlaylistOfSoundlessFilesStopsInsteadOfRacingRound)
+{
+    VM_REQUIRE_SOUND_OUTPUT();
+    // A WAVE header without samples opens, plays and ends at once.
+    const std::string header = std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x22\x56\0\0\x44\xac\0\0\2\0\x10\0data\0\0\0\0", 44);
+    const std::vector<std::string> tracks{WriteFile("a.wav", header), WriteFile("b.wav", header)};
+    MusicPlaylist playlist(*player, tracks, /*musicOn=*/true, /*randomPlay=*/false);
+    int ends = 0;
+    player->SetOnNotify([&](NotifyValue value) {
+        ends += value == NotifyValue::Successful;
+        playlist.MediaPlayer1Notify(value);
+    });
+    ASSERT_EQ(playlist.MusicStart(), MusicPlaylist::StartResult::Playing);
+    ASSERT_TRUE(WaitFor([&] { return ends >= 2; }, kPlayTimeoutMs));
+    WaitFor([] { return false; }, 1000);
+    EXPECT_EQ(ends, 2) << "one pass, then the music stops";
+    EXPECT_NE(player->Mode(), MediaMode::Playing);
+}
