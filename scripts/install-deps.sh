@@ -15,6 +15,7 @@ packages=(
   fonts-dejavu-core fonts-noto-cjk
   pulseaudio qt6-qpa-plugins libqt6multimedia6
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick
+  pulseaudio-utils
 )
 
 missing=()

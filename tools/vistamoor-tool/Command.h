@@ -25,5 +25,6 @@ int LzrwCommand(const Args& args);
 int ExifCommand(const Args& args);
 int CaptionCommand(const Args& args);
 int DescribeCommand(const Args& args);
+int PlayCommand(const Args& args); // GUI builds only
 
 } // namespace vm::tool

@@ -26,6 +26,9 @@ constexpr std::array kCommands{
     Command{"exif", "exif FILE", vm::tool::ExifCommand},
     Command{"caption", "caption PHOTO [--exif-template FILE] [--noexif-template FILE]", vm::tool::CaptionCommand},
     Command{"describe", "describe PHOTO [--set TEXT | --clear]", vm::tool::DescribeCommand},
+#ifdef VM_TOOL_PLAY
+    Command{"play", "play FILE...", vm::tool::PlayCommand},
+#endif
 };
 
 int Usage(std::ostream& out)
