@@ -13,6 +13,8 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"
 cmake --install build --prefix "$root/out/install" >/dev/null
 echo "Installed into $root/out/install"
+bash scripts/add-demo-music.sh "$root/out/install/share/vistamoor" "$root/out/install/bin/vistamoor-tool"
+bash scripts/sound-server.sh || echo "No sound server: the show runs without music."
 
 args=("$@")
 [ ${#args[@]} -eq 0 ] && args=(/S)

@@ -2,6 +2,7 @@
 #include "util/Global.h"
 #include "app/RunMode.h"
 #include "platform/Paths.h"
+#include "platform/media/MediaBackend.h"
 #include "platform/SingleInstance.h"
 #include "platform/X11Window.h"
 #include "settings/ConfigDialog.h"
@@ -56,6 +57,7 @@ int RunPreview(int argc, char** argv, const std::string& handleText, const vm::S
 
 int main(int argc, char** argv)
 {
+    vm::PrepareMediaBackend();
     vm::SingleInstance guard;
     if (!guard.Acquired())
         return 0; // another copy runs: end at once, silently

@@ -54,6 +54,7 @@ TfrmConfig::TfrmConfig(const StartupContext& context, QWidget* parent) : QDialog
 {
     setObjectName("frmConfig");
     store_ = std::make_unique<SettingsStore>();
+    MediaPlayer1_ = std::make_unique<QtMediaPlayer>(context.winIniPath);
     BuildControls();
     Guarded(this, [&] { terminated_ = !Create(context); });
 }
@@ -164,13 +165,13 @@ void TfrmConfig::done(int result)
     QDialog::done(result);
 }
 
-int TfrmConfig::SuiMsgBox(int kind, const std::string& textKey, const std::string& titleKey)
+int TfrmConfig::SuiMsgBox(int kind, const std::string& textKey, const std::string& titleKey, const std::string& detail)
 {
     MessageButtonTexts buttons;
     buttons.ok = Q(sml_.Text("strOK", "OK"));
     buttons.yes = Q(sml_.Text("strYes", "Yes"));
     buttons.no = Q(sml_.Text("strNo", "No"));
-    return vm::SuiMsgBox(this, kind, Q(sml_.Text(textKey)), Q(sml_.Text(titleKey)), buttons);
+    return vm::SuiMsgBox(this, kind, Q(sml_.Text(textKey) + detail), Q(sml_.Text(titleKey)), buttons);
 }
 
 void TfrmConfig::btnStartPicClick()

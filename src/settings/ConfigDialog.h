@@ -3,6 +3,7 @@
 // run mode. Its controls are named like the stored values they edit, so the
 // language files can address them. GUI thread only.
 #include "lang/MultiLang.h"
+#include "platform/media/QtMediaPlayer.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShowSettings.h"
 #include "toolkit/MessageBoxes.h"
@@ -50,13 +51,17 @@ public:
     const TsMultiLang& sml() const { return sml_; }
     const std::string& InstallDir() const { return installDir_; }
     SettingsStore& Store() { return *store_; }
+    // The one music player of the program: the show's playlist plays through it.
+    QtMediaPlayer& MediaPlayer1() { return *MediaPlayer1_; }
 
     // Fills the live settings from the store and shows them in the controls.
     void ReadConfig();
     // Takes the controls into the live settings and stores them.
     void WriteConfig();
 
-    int SuiMsgBox(int kind, const std::string& textKey, const std::string& titleKey);
+    // The message box of the program: text and title by language key; `detail`
+    // (such as a line break and a path) follows the text as it is.
+    int SuiMsgBox(int kind, const std::string& textKey, const std::string& titleKey, const std::string& detail = {});
 
     // Every close (OK, Cancel, the title bar's close button) ends here.
     void done(int result) override;
@@ -90,6 +95,7 @@ private:
     void ppmControlHandler(int skin);
 
     std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<QtMediaPlayer> MediaPlayer1_;
     TShowSettings settings_;
     TsMultiLang sml_;
     std::string installDir_;

@@ -2,6 +2,8 @@
 
 #include "util/Global.h"
 #include "settings/ConfigDialog.h"
+#include "platform/OutputVolume.h"
+#include "platform/media/MediaBackend.h"
 #include "show/PictureLoader.h"
 #include "toolkit/MessageBoxes.h"
 #include "transitions/widget/PicShow.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -121,6 +124,8 @@ void TfrmMain::FormShow()
         close();
         return;
     }
+    if (!MusicStart())
+        return;
     if (s.Sleep) {
         MonitorLowPower();
         return;
@@ -135,6 +140,42 @@ void TfrmMain::FormShow()
     // A stay of 0 never fires: the show stays on the desktop, as it always has.
     if (s.Stay > 0 && !closing_)
         Timer1->start();
+}
+
+// Starts the first track; false when it is missing (reported; the start ends).
+bool TfrmMain::MusicStart()
+{
+    const TShowSettings& s = config_.Settings();
+    // A system without any sound output plays the show without music.
+    music_ = std::make_unique<MusicPlaylist>(config_.MediaPlayer1(), s.MusicList, s.MusicOn && HasSoundOutput(),
+                                             s.RandomPlay);
+    config_.MediaPlayer1().SetOnNotify([this](NotifyValue value) {
+        try {
+            music_->MediaPlayer1Notify(value);
+        } catch (const std::exception& e) {
+            ShowErrorBox(this, QString::fromUtf8(e.what())); // that track is skipped, the show goes on
+        }
+    });
+    try {
+        if (music_->MusicStart() == MusicPlaylist::StartResult::FirstTrackMissing) {
+            config_.SuiMsgBox(0, "strFileNotFound", "strErr", "\r" + music_->FirstTrack());
+            return false;
+        }
+    } catch (const std::exception& e) {
+        // A first track that can't be played: reported, and the show goes on without music.
+        ShowErrorBox(this, QString::fromUtf8(e.what()));
+    }
+    return true;
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event)
+{
+    const TShowSettings& s = config_.Settings();
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
+        SetVolume(event->key() == Qt::Key_Up);
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (!ctrl && event->key() == Qt::Key_M && s.Music && music_)
+        music_->TogglePause();
 }
 
 void TfrmMain::Timer1Timer()
@@ -188,6 +229,8 @@ void TfrmMain::FormClose()
     if (closing_ && !isVisible())
         return;
     closing_ = true;
+    if (music_)
+        music_->MusicStop();
     Timer1->stop();
     if (!PicShow1->Running() && !desktop_.IsEmpty()) {
         PicShow1->SetStyle(RandomStyle());

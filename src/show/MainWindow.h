@@ -6,6 +6,7 @@
 #include "raster/Bitmap.h"
 #include "show/MouseMoves.h"
 #include "show/ShowOrder.h"
+#include "show/music/MusicPlaylist.h"
 
 #include <QWidget>
 #include <memory>
@@ -33,6 +34,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -41,6 +43,7 @@ private:
     void Timer1Timer();
     void OnTimerShow();
     void FormClose();
+    bool MusicStart();
     int RandomStyle() const;
     void CursorStep(int delta);
 
@@ -49,6 +52,7 @@ private:
     QTimer* Timer1 = nullptr;
     Bitmap desktop_;
     std::unique_ptr<ShowOrder> order_;
+    std::unique_ptr<MusicPlaylist> music_;
     std::string currentPhoto_;
     std::string previousPhoto_;
     MouseMoves mouseMoves_;

@@ -6,6 +6,10 @@ tool=$build/tools/vistamoor-tool
 shots=$build/e2e-screenshots
 mkdir -p "$shots"
 
+# Keep reaching the sound server when the runtime folder below changes.
+server=$(pactl info 2>/dev/null | sed -n 's/^Server String: //p')
+[ -n "$server" ] && export PULSE_SERVER=$server
+
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 export VISTAMOOR_CONFIG_DIR=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime

@@ -34,6 +34,11 @@ order=$(for f in $(ls -U "$photos"); do case $f in *red*) printf R;; *green*) pr
 "$tool" store set Miscellaneous Stay 300
 "$tool" store set Miscellaneous Speed 10
 "$tool" store set Assistant SpeakDescript 0
+"$tool" store set Music MusicCounter 1
+"$tool" store set Music Music0 "$source/data/Music/frontiers.mp3"
+streams() { pactl list short sink-inputs 2>/dev/null | wc -l; }
+sound=no
+pactl info >/dev/null 2>&1 && sound=yes
 
 # The show: photos in file-system order, then again from the first.
 "$vistamoor" /S & show=$!
@@ -50,6 +55,10 @@ done
 check "the show brings the photos in file-system order ($order), then the first again (saw $seen)" \
   test "$seen" = "$order${order:0:1}"
 
+if [ $sound = yes ]; then
+  check "the music plays during the show" test "$(streams)" -ge 1
+fi
+
 "$vistamoor" /C & other=$!
 wait $other; status=$?
 check "a second start during the show ends at once" test "$status" -eq 0
@@ -57,6 +66,11 @@ check "a second start during the show ends at once" test "$status" -eq 0
 xdotool mousemove 300 300 click 1
 timeout 30 tail --pid=$show -f /dev/null
 check "a click ends the show and the program" bash -c "! kill -0 $show 2>/dev/null"
+if [ $sound = yes ]; then
+  check "the music stops with the show" test "$(streams)" -eq 0
+else
+  echo "(no sound server: music checks skipped)"
+fi
 
 # The preview inside a real foreign window.
 xmessage -geometry 320x240+50+50 -name host " " & host=$!

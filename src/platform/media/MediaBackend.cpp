@@ -1,11 +1,16 @@
 #include "platform/media/MediaBackend.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
+
 #include <QAudio>
 #include <cstdlib>
 
 namespace vm {
 
 void PrepareMediaBackend() { setenv("QT_MEDIA_BACKEND", "ffmpeg", /*overwrite=*/0); }
+
+bool HasSoundOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
 
 float LinearVolume(double perceivedLevel)
 {

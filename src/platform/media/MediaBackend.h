@@ -8,6 +8,10 @@ namespace vm {
 // many systems) unless QT_MEDIA_BACKEND already names one.
 void PrepareMediaBackend();
 
+// Whether the system has a sound output at all (the back end must not be asked
+// to play without one: it crashes).
+bool HasSoundOutput();
+
 // The program's volume level (0..1, perceived) as the linear factor Qt's
 // outputs take.
 float LinearVolume(double perceivedLevel);

@@ -76,8 +76,8 @@ void QtFrameSound::StopAll()
 
 void QtFrameSound::Start(std::shared_ptr<const std::vector<uint8_t>> wave, WaveData sound)
 {
-    if (!playing_)
-        return; // stopped before it began
+    if (!playing_ || !HasSoundOutput())
+        return; // stopped before it began, or nowhere to play
     QAudioFormat format;
     format.setSampleFormat(QtSampleFormat(sound.format.sampleType));
     format.setChannelCount(sound.format.channels);

@@ -58,6 +58,8 @@ void QtMediaPlayer::Open()
         throw Error("Cannot determine the device type from the extension of \"" + fileName_ + "\".");
     if (!MciDevicePlayable(*device))
         throw Error("The device \"" + *device + "\" is not available on this system: cannot play \"" + fileName_ + "\".");
+    if (!HasSoundOutput())
+        throw Error("There is no sound output on this system: cannot play \"" + fileName_ + "\".");
 
     player_->setSource(QUrl::fromLocalFile(QString::fromStdString(fileName_)));
     WaitUntilLoaded();
