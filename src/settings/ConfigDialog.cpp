@@ -54,7 +54,7 @@ TfrmConfig::TfrmConfig(const StartupContext& context, QWidget* parent) : QDialog
 {
     setObjectName("frmConfig");
     store_ = std::make_unique<SettingsStore>();
-    MediaPlayer1_ = std::make_unique<QtMediaPlayer>(context.winIniPath);
+    winIniPath_ = context.winIniPath;
     BuildControls();
     Guarded(this, [&] { terminated_ = !Create(context); });
 }
@@ -163,6 +163,13 @@ void TfrmConfig::done(int result)
         Guarded(this, [&] { store_->WriteBool("Assistant", "FirstRun", false); });
     }
     QDialog::done(result);
+}
+
+QtMediaPlayer& TfrmConfig::MediaPlayer1()
+{
+    if (!MediaPlayer1_)
+        MediaPlayer1_ = std::make_unique<QtMediaPlayer>(winIniPath_);
+    return *MediaPlayer1_;
 }
 
 int TfrmConfig::SuiMsgBox(int kind, const std::string& textKey, const std::string& titleKey, const std::string& detail)

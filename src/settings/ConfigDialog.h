@@ -52,7 +52,8 @@ public:
     const std::string& InstallDir() const { return installDir_; }
     SettingsStore& Store() { return *store_; }
     // The one music player of the program: the show's playlist plays through it.
-    QtMediaPlayer& MediaPlayer1() { return *MediaPlayer1_; }
+    // Made when first needed.
+    QtMediaPlayer& MediaPlayer1();
 
     // Fills the live settings from the store and shows them in the controls.
     void ReadConfig();
@@ -95,6 +96,7 @@ private:
     void ppmControlHandler(int skin);
 
     std::unique_ptr<SettingsStore> store_;
+    std::string winIniPath_;
     std::unique_ptr<QtMediaPlayer> MediaPlayer1_;
     TShowSettings settings_;
     TsMultiLang sml_;
