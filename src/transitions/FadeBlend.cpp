@@ -1,0 +1,69 @@
+#include "transitions/FadeBlend.h"
+
+#include "raster/FastPaths.h"
+
+#include <algorithm>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace vm {
+namespace {
+
+void FadeRowPlain(Pixel* display, const Pixel* picture, int n, int p)
+{
+    for (int k = 0; k < n; ++k) {
+        const Pixel d = display[k], s = picture[k];
+        Pixel mixed = d & 0xFF000000u;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const uint32_t old = (d >> shift) & 0xFF, now = (s >> shift) & 0xFF;
+            mixed |= (((100 - p) * old + p * now) / 100) << shift;
+        }
+        display[k] = mixed;
+    }
+}
+
+#if defined(__SSE2__)
+// In 16-bit lanes: t = (100 - p) d + p s <= 25500, and t div 100 = (t * 5243) >> 19
+// exactly for every such t (taken as the high half of the product, shifted by 3).
+inline __m128i FadeLanes(__m128i d, __m128i s, __m128i oldWeight, __m128i newWeight)
+{
+    const __m128i t = _mm_add_epi16(_mm_mullo_epi16(d, oldWeight), _mm_mullo_epi16(s, newWeight));
+    return _mm_srli_epi16(_mm_mulhi_epu16(t, _mm_set1_epi16(5243)), 3);
+}
+
+void FadeRowVector(Pixel* display, const Pixel* picture, int n, int p)
+{
+    const __m128i oldWeight = _mm_set1_epi16(short(100 - p)), newWeight = _mm_set1_epi16(short(p));
+    const __m128i zero = _mm_setzero_si128(), fourth = _mm_set1_epi32(int(0xFF000000u));
+    int k = 0;
+    for (; k + 4 <= n; k += 4) {
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(display + k));
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(picture + k));
+        const __m128i low = FadeLanes(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(s, zero), oldWeight, newWeight);
+        const __m128i high = FadeLanes(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(s, zero), oldWeight, newWeight);
+        const __m128i mixed = _mm_packus_epi16(low, high);
+        const __m128i kept = _mm_or_si128(_mm_andnot_si128(fourth, mixed), _mm_and_si128(fourth, d));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(display + k), kept);
+    }
+    FadeRowPlain(display + k, picture + k, n - k, p);
+}
+#endif
+
+} // namespace
+
+void FadeBlend(Bitmap& Display, const Bitmap& Picture, int p)
+{
+    p = std::clamp(p, 0, 100);
+    const int w = std::min(Display.Width(), Picture.Width()), h = std::min(Display.Height(), Picture.Height());
+    auto row = FadeRowPlain;
+#if defined(__SSE2__)
+    if (FastPathsEnabled())
+        row = FadeRowVector;
+#endif
+    for (int y = 0; y < h; ++y)
+        row(Display.Row(y), Picture.Row(y), w, p);
+}
+
+} // namespace vm
