@@ -27,25 +27,34 @@ void FadeRowPlain(Pixel* display, const Pixel* picture, int n, int p)
 #if defined(__SSE2__)
 // In 16-bit lanes: t = (100 - p) d + p s <= 25500, and t div 100 = (t * 5243) >> 19
 // exactly for every such t (taken as the high half of the product, shifted by 3).
+// The fourth byte's lanes weigh 100 and 0, which gives back the display's byte.
 inline __m128i FadeLanes(__m128i d, __m128i s, __m128i oldWeight, __m128i newWeight)
 {
     const __m128i t = _mm_add_epi16(_mm_mullo_epi16(d, oldWeight), _mm_mullo_epi16(s, newWeight));
     return _mm_srli_epi16(_mm_mulhi_epu16(t, _mm_set1_epi16(5243)), 3);
 }
 
+inline __m128i FadeFour(__m128i d, __m128i s, __m128i oldWeight, __m128i newWeight)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i low = FadeLanes(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(s, zero), oldWeight, newWeight);
+    const __m128i high = FadeLanes(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(s, zero), oldWeight, newWeight);
+    return _mm_packus_epi16(low, high);
+}
+
 void FadeRowVector(Pixel* display, const Pixel* picture, int n, int p)
 {
-    const __m128i oldWeight = _mm_set1_epi16(short(100 - p)), newWeight = _mm_set1_epi16(short(p));
-    const __m128i zero = _mm_setzero_si128(), fourth = _mm_set1_epi32(int(0xFF000000u));
+    const short o = short(100 - p), w = short(p);
+    const __m128i oldWeight = _mm_setr_epi16(o, o, o, 100, o, o, o, 100);
+    const __m128i newWeight = _mm_setr_epi16(w, w, w, 0, w, w, w, 0);
     int k = 0;
-    for (; k + 4 <= n; k += 4) {
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(display + k));
-        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(picture + k));
-        const __m128i low = FadeLanes(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(s, zero), oldWeight, newWeight);
-        const __m128i high = FadeLanes(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(s, zero), oldWeight, newWeight);
-        const __m128i mixed = _mm_packus_epi16(low, high);
-        const __m128i kept = _mm_or_si128(_mm_andnot_si128(fourth, mixed), _mm_and_si128(fourth, d));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(display + k), kept);
+    for (; k + 8 <= n; k += 8) {
+        auto* to = reinterpret_cast<__m128i*>(display + k);
+        const auto* from = reinterpret_cast<const __m128i*>(picture + k);
+        const __m128i d0 = _mm_loadu_si128(to), d1 = _mm_loadu_si128(to + 1);
+        const __m128i s0 = _mm_loadu_si128(from), s1 = _mm_loadu_si128(from + 1);
+        _mm_storeu_si128(to, FadeFour(d0, s0, oldWeight, newWeight));
+        _mm_storeu_si128(to + 1, FadeFour(d1, s1, oldWeight, newWeight));
     }
     FadeRowPlain(display + k, picture + k, n - k, p);
 }
