@@ -4,8 +4,9 @@
 
 #include <algorithm>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define VM_X86 1
 #endif
 
 namespace vm {
@@ -24,7 +25,7 @@ void FadeRowPlain(Pixel* display, const Pixel* picture, int n, int p)
     }
 }
 
-#if defined(__SSE2__)
+#if defined(VM_X86)
 // In 16-bit lanes: t = (100 - p) d + p s <= 25500, and t div 100 = (t * 5243) >> 19
 // exactly for every such t (taken as the high half of the product, shifted by 3).
 // The fourth byte's lanes weigh 100 and 0, which gives back the display's byte.
@@ -58,21 +59,65 @@ void FadeRowVector(Pixel* display, const Pixel* picture, int n, int p)
     }
     FadeRowPlain(display + k, picture + k, n - k, p);
 }
+
+// The same arithmetic eight pixels at a time: bytes of display and picture
+// interleaved and multiplied by their weights and summed pairwise in one step.
+__attribute__((target("avx2"))) void FadeRowAvx2(Pixel* display, const Pixel* picture, int n, int p)
+{
+    const char o = char(100 - p), w = char(p);
+    const __m256i weights = _mm256_setr_epi8(o, w, o, w, o, w, 100, 0, o, w, o, w, o, w, 100, 0, o, w, o, w, o, w,
+                                             100, 0, o, w, o, w, o, w, 100, 0);
+    const __m256i magic = _mm256_set1_epi16(5243);
+    int k = 0;
+    for (; k + 8 <= n; k += 8) {
+        auto* to = reinterpret_cast<__m256i*>(display + k);
+        const __m256i d = _mm256_loadu_si256(to);
+        const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(picture + k));
+        const __m256i low = _mm256_maddubs_epi16(_mm256_unpacklo_epi8(d, s), weights);
+        const __m256i high = _mm256_maddubs_epi16(_mm256_unpackhi_epi8(d, s), weights);
+        const __m256i lowQ = _mm256_srli_epi16(_mm256_mulhi_epu16(low, magic), 3);
+        const __m256i highQ = _mm256_srli_epi16(_mm256_mulhi_epu16(high, magic), 3);
+        _mm256_storeu_si256(to, _mm256_packus_epi16(lowQ, highQ));
+    }
+    FadeRowPlain(display + k, picture + k, n - k, p);
+}
 #endif
 
 } // namespace
 
-void FadeBlend(Bitmap& Display, const Bitmap& Picture, int p)
+bool FadeKernelAvailable(FadeKernel kernel)
+{
+    switch (kernel) {
+    case FadeKernel::Plain: return true;
+#if defined(VM_X86)
+    case FadeKernel::Sse2: return true;
+    case FadeKernel::Avx2: return __builtin_cpu_supports("avx2");
+#endif
+    default: return false;
+    }
+}
+
+void FadeBlendWith(FadeKernel kernel, Bitmap& Display, const Bitmap& Picture, int p)
 {
     p = std::clamp(p, 0, 100);
     const int w = std::min(Display.Width(), Picture.Width()), h = std::min(Display.Height(), Picture.Height());
     auto row = FadeRowPlain;
-#if defined(__SSE2__)
-    if (FastPathsEnabled())
+#if defined(VM_X86)
+    if (kernel == FadeKernel::Sse2)
         row = FadeRowVector;
+    else if (kernel == FadeKernel::Avx2 && FadeKernelAvailable(kernel))
+        row = FadeRowAvx2;
 #endif
     for (int y = 0; y < h; ++y)
         row(Display.Row(y), Picture.Row(y), w, p);
+}
+
+void FadeBlend(Bitmap& Display, const Bitmap& Picture, int p)
+{
+    static const FadeKernel fastest = FadeKernelAvailable(FadeKernel::Avx2)   ? FadeKernel::Avx2
+                                      : FadeKernelAvailable(FadeKernel::Sse2) ? FadeKernel::Sse2
+                                                                              : FadeKernel::Plain;
+    FadeBlendWith(FastPathsEnabled() ? fastest : FadeKernel::Plain, Display, Picture, p);
 }
 
 } // namespace vm

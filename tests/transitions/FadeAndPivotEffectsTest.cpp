@@ -32,7 +32,7 @@ TEST(Fade, BytesMixByProgressAndTheFourthIsKept)
     }
 }
 
-TEST(Fade, VectorBlendEqualsThePlainOneForEveryByteAndProgress)
+TEST(Fade, VectorKernelsEqualThePlainOneForEveryByteAndProgress)
 {
     std::mt19937 rng(118);
     Bitmap old(257, 3), now(257, 3);
@@ -44,13 +44,15 @@ TEST(Fade, VectorBlendEqualsThePlainOneForEveryByteAndProgress)
         for (int a = 0; a < 256; a += 15) {
             for (int x = 0; x < 256; ++x)
                 old.Set(x, 0, Pixel(a) | (Pixel(255 - a) << 8) | (Pixel(x) << 24)), now.Set(x, 0, Pixel(x) | (Pixel(x) << 16));
-            Bitmap plain = old, fast = old;
-            {
-                FastPathsScope off(false);
-                FadeBlend(plain, now, p);
+            Bitmap plain = old;
+            FadeBlendWith(FadeKernel::Plain, plain, now, p);
+            for (FadeKernel kernel : {FadeKernel::Sse2, FadeKernel::Avx2}) {
+                if (!FadeKernelAvailable(kernel))
+                    continue;
+                Bitmap fast = old;
+                FadeBlendWith(kernel, fast, now, p);
+                ASSERT_EQ(plain, fast) << "p" << p << " a" << a << " kernel " << int(kernel);
             }
-            FadeBlend(fast, now, p);
-            ASSERT_EQ(plain, fast) << "p" << p << " a" << a;
         }
     }
 }
