@@ -148,7 +148,7 @@ TEST(AllEffects, HugeThinPicturesDrawAtEveryStyle)
         const Bitmap picture = test::NewPicture(w, h);
         Bitmap display = test::OldScreen(w, h);
         for (int style = 1; style <= 150; ++style)
-            for (int step : {1, 2, 3, 4, 5, 7, 10, 13, 20, 33, 34, 50, 51, 99, 100})
+            for (int step : {1, 3, 10, 34, 100})
                 for (int progress : {1, 50, 99}) {
                     Rect r{0, 0, w, h};
                     Effects()[size_t(style - 1)].Proc(display, picture, r, uint16_t(step), uint8_t(progress));
