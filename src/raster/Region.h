@@ -13,9 +13,15 @@
 // differ in their spans; equal ones are merged. self_check() verifies all of this.
 //
 // The set operations walk both band lists once, merging span lists per band, so their
-// cost follows the regions' outlines, not their areas; UnionOf combines many
-// rectangles pairwise in a balanced tree (n log n) for the effects that build a frame
-// out of thousands of shapes. A polygon is scan-converted row by row at pixel centres.
+// cost follows the regions' outlines, not their areas. A polygon is scan-converted row
+// by row at pixel centres, in exact integers.
+//
+// The effects build a frame out of thousands of shapes, so shapes can be built clipped
+// to the picture (a region far outside it costs nothing), and two builders have a fast
+// path beside their plain one (see raster/FastPaths.h): UnionOf sweeps the rectangles
+// top to bottom keeping the ones that cross the current band sorted by left edge
+// (plain: pairwise unions in a balanced tree), and UnionOfTranslates stamps a shape
+// over a grid row by row (plain: one translated copy per grid point, united).
 #include "raster/Bitmap.h"
 #include "raster/Rect.h"
 
@@ -49,6 +55,14 @@ public:
     // Non-zero winding rule; a pixel is inside when its centre is.
     static Region FromPolygon(std::span<const Point> points);
     static Region UnionOf(std::span<const Rect> rects);
+
+    // The same shapes intersected with clip; their cost follows the clipped part.
+    static Region FromRoundRect(const Rect& r, int ellipseWidth, int ellipseHeight, const Rect& clip);
+    static Region FromPolygon(std::span<const Point> points, const Rect& clip);
+    static Region UnionOf(std::span<const Rect> rects, const Rect& clip);
+    // The union of shape moved by (j * dx, i * dy) for 0 <= j < columns, 0 <= i < rows,
+    // intersected with clip.
+    static Region UnionOfTranslates(const Region& shape, int columns, int dx, int rows, int dy, const Rect& clip);
 
     friend Region Union(const Region& a, const Region& b);
     friend Region Intersect(const Region& a, const Region& b);

@@ -76,20 +76,19 @@ constexpr const char* kNames[kMaxStyle] = {
     "Rotational rectangle", "Rotational star",
 };
 
-TEffectProc ProcOf(int style)
-{
-    if (style >= 1 && style <= 57)
-        return kCopyingEffects[size_t(style - 1)];
-    if (style >= 128 && style <= 135)
-        return kPushingEffects[size_t(style - 128)];
-    return DrawNewPictureWhole; // families still to come
-}
-
 std::array<TEffect, kMaxStyle> BuildEffects()
 {
     std::array<TEffect, kMaxStyle> table{};
     for (int n = 1; n <= kMaxStyle; ++n)
-        table[size_t(n - 1)] = {kNames[n - 1], ProcOf(n)};
+        table[size_t(n - 1)].Name = kNames[n - 1];
+    for (int n = 1; n <= 57; ++n)
+        table[size_t(n - 1)].Proc = kCopyingEffects[size_t(n - 1)];
+    for (int n = 128; n <= 135; ++n)
+        table[size_t(n - 1)].Proc = kPushingEffects[size_t(n - 128)];
+    for (const auto family : {CurvedEffects(), BarEffects(), ShredEffects(), SpeckleEffects(), SquareAndBlindEffects(),
+                              PolygonEffects(), FadeAndPivotEffects()})
+        for (const NumberedEffect& e : family)
+            table[size_t(e.style - 1)].Proc = e.proc;
     return table;
 }
 

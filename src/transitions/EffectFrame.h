@@ -1,8 +1,10 @@
 #pragma once
 // What an effect's drawing sees of one frame: the two images, the extents, and the
 // copies the copying family is written in. Shared by the family files.
+#include "raster/Region.h"
 #include "raster/StretchCopy.h"
 #include "transitions/Effect.h"
+#include "transitions/EffectFamilies.h"
 
 #include <array>
 #include <utility>
@@ -31,6 +33,8 @@ struct EffectFrame {
     void Reveal(const Rect& d) const { StretchCopy(display, d, picture, d); }
     // D <- old S: reads the display image, which still holds the old picture there.
     void CopyOld(const Rect& d, const Rect& s) const { StretchCopy(display, d, display, s); }
+    // The clipped draw of the whole new picture through a region.
+    void RevealThrough(const Region& region) const { DrawThroughRegion(display, picture, region); }
 };
 
 using FrameDraw = void (*)(EffectFrame&);
@@ -47,6 +51,18 @@ template <const auto& Table, size_t... I>
 constexpr std::array<TEffectProc, sizeof...(I)> ProcsOf(std::index_sequence<I...>)
 {
     return {&RunFrame<Table[I]>...};
+}
+
+// A frame drawing under its style number, for the families whose numbers are not a run.
+struct NumberedDraw {
+    int style;
+    FrameDraw draw;
+};
+
+template <const auto& Table, size_t... I>
+constexpr std::array<NumberedEffect, sizeof...(I)> NumberedProcsOf(std::index_sequence<I...>)
+{
+    return {NumberedEffect{Table[I].style, &RunFrame<Table[I].draw>}...};
 }
 
 } // namespace vm

@@ -1,6 +1,7 @@
 // Drives the drawing primitives and the effects with whatever the bytes say: shapes
 // and their combinations must keep the region invariants, copies and effects must
 // stay inside their bitmaps (the sanitizers watch), on any sizes and coordinates.
+#include "raster/FastPaths.h"
 #include "raster/Region.h"
 #include "raster/StretchCopy.h"
 #include "transitions/EffectCatalogue.h"
@@ -55,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     vm::Region region;
     vm::Bitmap a(in.U8() % 40, in.U8() % 40, 1), b(in.U8() % 40, in.U8() % 40, 2);
     for (int op = 0; op < 16 && in.More(); ++op) {
-        switch (in.U8() % 7) {
+        switch (in.U8() % 9) {
         case 0: region = Union(region, Shape(in)); break;
         case 1: region = Intersect(region, Shape(in)); break;
         case 2: region = Xor(region, Shape(in)); break;
@@ -65,6 +66,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                            in.I32());
             break;
         case 5: vm::DrawThroughRegion(a, b, region); break;
+        case 7: { // a union of rectangles, cut to a clip: swept and plain agree
+            std::vector<vm::Rect> rects(in.U8() % 24);
+            for (vm::Rect& r : rects)
+                r = {in.I16() / 16, in.I16() / 16, in.I16() / 16, in.I16() / 16};
+            const vm::Rect clip{in.I16() / 16, in.I16() / 16, in.I16() / 16, in.I16() / 16};
+            const vm::Region swept = vm::Region::UnionOf(rects, clip);
+            vm::SetFastPathsEnabled(false);
+            const vm::Region plain = vm::Region::UnionOf(rects, clip);
+            vm::SetFastPathsEnabled(true);
+            Check(swept.self_check() && swept == plain);
+            region = Union(region, swept);
+            break;
+        }
+        case 8: { // copies of the region over a small grid: stamped and plain agree
+            const int columns = in.U8() % 6, dx = in.I16() % 40, rows = in.U8() % 6, dy = in.I16() % 40;
+            const vm::Rect clip{in.I16() / 16, in.I16() / 16, in.I16() / 16, in.I16() / 16};
+            const vm::Region small = Intersect(region, vm::Region::FromRect({-300, -300, 300, 300}));
+            const vm::Region stamped = vm::Region::UnionOfTranslates(small, columns, dx, rows, dy, clip);
+            vm::SetFastPathsEnabled(false);
+            const vm::Region plain = vm::Region::UnionOfTranslates(small, columns, dx, rows, dy, clip);
+            vm::SetFastPathsEnabled(true);
+            Check(stamped.self_check() && stamped == plain);
+            region = stamped;
+            break;
+        }
         default: {
             const int style = 1 + in.U8() % 150;
             vm::Bitmap display(b.Width(), b.Height());

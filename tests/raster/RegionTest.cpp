@@ -1,5 +1,7 @@
 #include "raster/Region.h"
 
+#include "raster/FastPaths.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -160,9 +162,79 @@ TEST(Region, UnionOfManyRectanglesEqualsFoldedUnion)
         rc = {r(-4, 44), r(-4, 44), r(-4, 44), r(-4, 44)};
         folded = Union(folded, Region::FromRect(rc));
     }
-    const Region tree = Region::UnionOf(rects);
-    EXPECT_TRUE(tree.self_check());
-    EXPECT_EQ(tree, folded);
+    for (bool fast : {false, true}) {
+        FastPathsScope scope(fast);
+        const Region united = Region::UnionOf(rects);
+        EXPECT_TRUE(united.self_check()) << "fast " << fast;
+        EXPECT_EQ(united, folded) << "fast " << fast;
+    }
+}
+
+// The clipped builders give exactly the clipped part of the whole shape.
+TEST(Region, ClippedShapesEqualTheWholeShapeIntersectedWithTheClip)
+{
+    std::mt19937 rng(2718);
+    auto r = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 300; ++round) {
+        const Rect clip{r(-4, 20), r(-4, 20), r(20, 44), r(20, 44)};
+        const Region clipRegion = Region::FromRect(clip);
+        const Rect rc{r(-40, 80), r(-40, 80), r(-40, 80), r(-40, 80)};
+        const int ew = r(-10, 90), eh = r(-10, 90);
+        const Region round1 = Region::FromRoundRect(rc, ew, eh, clip);
+        EXPECT_TRUE(round1.self_check());
+        EXPECT_EQ(round1, Intersect(Region::FromRoundRect(rc, ew, eh), clipRegion));
+        std::vector<Point> pts(size_t(r(3, 9)));
+        for (Point& p : pts)
+            p = {r(-60, 100), r(-60, 100)};
+        const Region poly = Region::FromPolygon(pts, clip);
+        EXPECT_TRUE(poly.self_check());
+        EXPECT_EQ(poly, Intersect(Region::FromPolygon(pts), clipRegion));
+        std::vector<Rect> rects(size_t(r(0, 60)));
+        for (Rect& x : rects)
+            x = {r(-40, 80), r(-40, 80), r(-40, 80), r(-40, 80)};
+        EXPECT_EQ(Region::UnionOf(rects, clip), Intersect(Region::UnionOf(rects), clipRegion));
+    }
+}
+
+TEST(Region, ShapesFarOutsideTheClipCostNothingAndGiveNothing)
+{
+    const Rect clip{0, 0, 100, 100};
+    const std::vector<Point> huge{{-2000000000, -2000000000}, {2000000000, -2000000000}, {0, 2000000000}};
+    const Region cut = Region::FromPolygon(huge, clip);
+    EXPECT_TRUE(cut.self_check());
+    EXPECT_EQ(cut.Bounds(), clip) << "the middle of a huge triangle covers the clip";
+    EXPECT_TRUE(Region::FromRoundRect({-900000000, 0, -800000000, 900000000}, 5000, 5000, clip).IsEmpty());
+}
+
+// A grid of translated copies, stamped row by row, equals the union of every copy.
+TEST(Region, UnionOfTranslatesEqualsTheUnionOfEveryCopy)
+{
+    std::mt19937 rng(1618);
+    auto r = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 300; ++round) {
+        Region shape;
+        if (round % 3 == 0) {
+            shape = Region::FromRect({r(-6, 6), r(-6, 6), r(-6, 6), r(-6, 6)});
+        } else {
+            std::vector<Point> pts(size_t(r(3, 6)));
+            for (Point& p : pts)
+                p = {r(-8, 8), r(-8, 8)};
+            shape = Region::FromPolygon(pts);
+        }
+        const int columns = r(0, 8), dx = r(-5, 9), rows = r(0, 8), dy = r(-5, 9);
+        const Rect clip{r(-10, 10), r(-10, 10), r(10, 50), r(10, 50)};
+        Region folded;
+        for (int i = 0; i < rows; ++i)
+            for (int j = 0; j < columns; ++j)
+                folded = Union(folded, shape.Translated(j * dx, i * dy));
+        folded = Intersect(folded, Region::FromRect(clip));
+        for (bool fast : {false, true}) {
+            FastPathsScope scope(fast);
+            const Region stamped = Region::UnionOfTranslates(shape, columns, dx, rows, dy, clip);
+            ASSERT_TRUE(stamped.self_check()) << "round " << round << " fast " << fast;
+            ASSERT_EQ(stamped, folded) << "round " << round << " fast " << fast;
+        }
+    }
 }
 
 TEST(Region, DrawThroughRegionChangesOnlyPixelsInside)

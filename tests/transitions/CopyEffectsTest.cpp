@@ -137,3 +137,22 @@ TEST(AllEffects, DegeneratePicturesDrawAtEveryStyleAndStep)
     }
     SUCCEED();
 }
+
+// Very long, thin pictures: loops that step by a pitch, shapes far outside the frame
+// (stars and fans many times the short side) and grids of thousands of points stay
+// bounded by the picture, at small and large Steps alike.
+TEST(AllEffects, HugeThinPicturesDrawAtEveryStyle)
+{
+    const std::pair<int, int> sizes[] = {{40000, 2}, {2, 40000}, {16384, 9}};
+    for (auto [w, h] : sizes) {
+        const Bitmap picture = test::NewPicture(w, h);
+        Bitmap display = test::OldScreen(w, h);
+        for (int style = 1; style <= 150; ++style)
+            for (int step : {1, 3, 10, 34, 100})
+                for (int progress : {1, 50, 99}) {
+                    Rect r{0, 0, w, h};
+                    Effects()[size_t(style - 1)].Proc(display, picture, r, uint16_t(step), uint8_t(progress));
+                }
+    }
+    SUCCEED();
+}
