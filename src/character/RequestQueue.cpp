@@ -71,7 +71,8 @@ bool TRequestQueue::WaitForRequest(int timeoutMs) const
 {
     std::unique_lock lock(lock_);
     const uint32_t setsBefore = eventSets_;
-    const auto wasSet = [&] { return requestEvent_ || eventSets_ != setsBefore; };
+    // A disabled queue has had its event set, even when Clear has cleared it since.
+    const auto wasSet = [&] { return requestEvent_ || eventSets_ != setsBefore || !enabled_; };
     if (timeoutMs < 0) {
         requestChanged_.wait(lock, wasSet);
         return true;

@@ -32,7 +32,8 @@ public:
     void Clear();
     // True when the request event is set, or is set at some moment, within
     // timeoutMs (kInfinite: no limit). A queue disabled and enabled again
-    // meanwhile counts: that is how a waiting director is woken.
+    // meanwhile counts: that is how a waiting director is woken. A disabled
+    // queue answers true at once: its event was set when it was disabled.
     bool WaitForRequest(int timeoutMs) const;
 
     bool Enabled() const;

@@ -254,7 +254,7 @@ bool TAssistantDirector::WaitFor(TRequestId id)
     while (result && IsPending(id)) {
         // A looping idle animation is no reason to give up: it gives way to the request.
         const TRequestId current = CurrentRequest();
-        if (current != 0 && current != IdleRequest() && engine_.IsLooping() && engine_.IsRunning())
+        if (current != 0 && current != IdleRequest() && engine_.IsPlayingLoop())
             result = false;
         else if (readyEvent_.IsSet())
             SleepWithMessages(kPendingPollMs); // queued, about to start

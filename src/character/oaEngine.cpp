@@ -157,6 +157,12 @@ bool TAssistantEngine::IsRunning() const
     return !stoppedEvent_;
 }
 
+bool TAssistantEngine::IsPlayingLoop() const
+{
+    std::lock_guard lock(lock_);
+    return !stoppedEvent_ && vm::IsLooping(animation_);
+}
+
 bool TAssistantEngine::SetRunning(bool run)
 {
     std::unique_lock lock(lock_);

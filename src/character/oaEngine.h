@@ -65,6 +65,8 @@ public:
     bool HasExitBranches() const;
     bool IsLooping() const;
     bool IsRunning() const;
+    // Running an animation that never ends by itself (both read at one moment).
+    bool IsPlayingLoop() const;
     // Starts or stops playing; with no frames it only stops. Returns whether
     // the engine plays now.
     bool SetRunning(bool run);

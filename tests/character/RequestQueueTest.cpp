@@ -85,6 +85,8 @@ TEST(RequestQueue, DisablingDropsTheRequestsAndWakesAWaiter)
     queue.SetEnabled(false);
     EXPECT_TRUE(queue.IsEmpty());
     EXPECT_TRUE(queue.WaitForRequest(0));
+    queue.Clear();
+    EXPECT_TRUE(queue.WaitForRequest(kInfinite)) << "a disabled queue never keeps a waiter";
     queue.SetEnabled(true);
     EXPECT_FALSE(queue.WaitForRequest(0)) << "enabling clears the event";
 }
