@@ -399,3 +399,42 @@ TEST(Director, WithoutALibraryShutsDownAtOnce)
 
 } // namespace
 } // namespace vm
+
+namespace vm {
+namespace {
+
+// The default frog through the director: showing ends by itself, a movement
+// loops until it is stopped, and the special animations leave as they should.
+TEST(DefaultFrogDirector, ShowsItselfMovesAndReturnsFromGettingAttention)
+{
+    testlib::EventLog log;
+    TAssistantDirector director;
+    director.SetAutoIdle(false);
+    director.OnRequestEnd = [&](TAssistantDirector&, TRequestId id) { log.Add("end " + std::to_string(id)); };
+    director.Actor().SetFileName(std::string(VM_BINARY_DIR) + "/data/rudiva.elf");
+    director.Engine().SetSpeed(400);
+    director.Engine().OnFrame = [&](TAssistantEngine& e) { log.Add("animation " + std::to_string(e.CurrentAnimation())); };
+    director.SetActive(true);
+
+    const TRequestId show = director.PlayState(kStateShowing);
+    ASSERT_NE(show, 0u);
+    EXPECT_TRUE(director.WaitFor(show));
+    EXPECT_EQ(log.Count("end " + std::to_string(show)), 1u);
+
+    const int state = director.MoveState(Rect{0, 0, 128, 128}, Point{300, 10});
+    EXPECT_EQ(state, kStateMoveDownRight);
+    const TRequestId move = director.PlayState(state);
+    EXPECT_FALSE(director.WaitFor(move)) << "movements loop";
+    director.StopAll(false);
+    EXPECT_FALSE(director.IsPending(move));
+
+    const TRequestId attention = director.Play(director.SpecialNames().AnimationAt(0));
+    ASSERT_NE(attention, 0u);
+    EXPECT_TRUE(director.WaitFor(attention));
+    EXPECT_TRUE(director.WaitFor(director.PlayState(kStateRest)));
+    EXPECT_GT(log.Count("animation " + std::to_string(director.SpecialNames().AnimationAt(2))), 0u)
+        << "GetAttentionReturn played before the rest pose";
+}
+
+} // namespace
+} // namespace vm
