@@ -383,7 +383,8 @@ INSTANTIATE_TEST_SUITE_P(
                          d.Play(2);
                      }},
         ShutdownCase{"while idle", [](TAssistantDirector&, EventLog&) {}},
-        ShutdownCase{"while waiting for requests for ever", [](TAssistantDirector& d, EventLog&) { d.SetAutoIdle(false); }},
+        ShutdownCase{"while waiting for requests for ever",
+                     [](TAssistantDirector& d, EventLog&) { d.SetAutoIdle(false); }},
         ShutdownCase{"while inactive", [](TAssistantDirector& d, EventLog&) { d.SetActive(false); }}),
     [](const testing::TestParamInfo<ShutdownCase>& info) { return "case" + std::to_string(info.index); });
 
@@ -413,7 +414,9 @@ TEST(DefaultFrogDirector, ShowsItselfMovesAndReturnsFromGettingAttention)
     director.OnRequestEnd = [&](TAssistantDirector&, TRequestId id) { log.Add("end " + std::to_string(id)); };
     director.Actor().SetFileName(std::string(VM_BINARY_DIR) + "/data/rudiva.elf");
     director.Engine().SetSpeed(400);
-    director.Engine().OnFrame = [&](TAssistantEngine& e) { log.Add("animation " + std::to_string(e.CurrentAnimation())); };
+    director.Engine().OnFrame = [&](TAssistantEngine& e) {
+        log.Add("animation " + std::to_string(e.CurrentAnimation()));
+    };
     director.SetActive(true);
 
     const TRequestId show = director.PlayState(kStateShowing);

@@ -49,7 +49,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, MoveStateTest,
                                          MoveCase{false, {120, 0}, 51},   // up is longer
                                          MoveCase{false, {100, 300}, 46}, // purely vertical
                                          MoveCase{false, {200, 0}, 49}), // equal: horizontal
-                         [](const testing::TestParamInfo<MoveCase>& info) { return "case" + std::to_string(info.index); });
+                         [](const testing::TestParamInfo<MoveCase>& info) {
+                             return "case" + std::to_string(info.index);
+                         });
 
 } // namespace
 } // namespace vm
