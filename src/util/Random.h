@@ -1,6 +1,7 @@
 #pragma once
 // The program's one pseudo-random generator. Seeded from the clock at start;
 // reseeded by the shuffles and by the one effect that needs repeatable noise.
+// Every function may be called from any thread.
 #include <cstdint>
 
 namespace vm::Random {

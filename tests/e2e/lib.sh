@@ -22,6 +22,16 @@ check() { # description, then a command that must succeed
   if "$@"; then passed=$((passed + 1)); echo "ok   - $what"; else failed=$((failed + 1)); echo "FAIL - $what"; fi
 }
 
+# wait_for SECONDS COMMAND...: true as soon as the command succeeds.
+wait_for() {
+  local limit=$(( $(date +%s) + $1 )); shift
+  while [ "$(date +%s)" -lt "$limit" ]; do
+    eval "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 finish() {
   echo "screenshots: $shots"
   echo "$passed passed, $failed failed"

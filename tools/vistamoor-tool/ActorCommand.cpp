@@ -101,6 +101,8 @@ int Frames(const std::string& path, const std::string& which, const std::string&
 
 int ActorCommand(const Args& args)
 {
+    if (!args.empty() && args[0] == "play")
+        return ActorPlayCommand(Args(args.begin() + 1, args.end()));
     if (args.size() == 2 && args[0] == "info")
         return Info(args[1]);
     if ((args.size() == 5 || args.size() == 7) && args[0] == "frames" && args[3] == "--out") {

@@ -21,6 +21,7 @@ int StylesCommand(const Args& args);
 int RenderCommand(const Args& args);
 int ContactSheetCommand(const Args& args);
 int ActorCommand(const Args& args);
+int ActorPlayCommand(const Args& args); // "actor play ...", reached through ActorCommand
 int LzrwCommand(const Args& args);
 int ExifCommand(const Args& args);
 int CaptionCommand(const Args& args);

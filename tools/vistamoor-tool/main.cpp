@@ -22,6 +22,7 @@ constexpr std::array kCommands{
     Command{"contact-sheet", "contact-sheet --out F.png [--size WxH]", vm::tool::ContactSheetCommand},
 #endif
     Command{"actor", "actor info LIB | frames LIB ANIMATION --out FILE.png [--scale N]", vm::tool::ActorCommand},
+    Command{"actor", "actor play LIB (ANIMATION | --state S) [--speed P] [--for MS]", vm::tool::ActorCommand},
     Command{"lzrw-decompress", "lzrw-decompress IN OUT", vm::tool::LzrwCommand},
     Command{"exif", "exif FILE", vm::tool::ExifCommand},
     Command{"caption", "caption PHOTO [--exif-template FILE] [--noexif-template FILE]", vm::tool::CaptionCommand},
