@@ -14,7 +14,7 @@ packages=(
   # running: fonts (CJK for the Chinese language files), sound, virtual display
   fonts-dejavu-core fonts-noto-cjk
   pulseaudio qt6-qpa-plugins libqt6multimedia6
-  xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick
+  xvfb xauth x11-utils x11-xserver-utils x11-apps xdotool imagemagick
   pulseaudio-utils
 )
 
