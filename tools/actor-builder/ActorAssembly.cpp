@@ -10,24 +10,24 @@
 namespace vm::builder {
 namespace {
 
-TAnimationImage RenderImage(const AnimationSpec& spec)
+TAnimationImage RenderImage(const AnimationSpec& plan)
 {
-    const int count = int(spec.frames.size());
+    const int count = int(plan.frames.size());
     if (count < 1 || count > kMaxFrames)
-        throw Error("animation \"" + spec.name + "\" has " + std::to_string(count) + " frames");
+        throw Error("animation \"" + plan.name + "\" has " + std::to_string(count) + " frames");
     TAnimationImage image;
     image.frameCount = count;
     image.frameWidth = kFrogFrameSize;
     image.frameHeight = kFrogFrameSize;
     std::vector<PixelCanvas> frames;
-    for (const FrameSpec& f : spec.frames) {
+    for (const FrameSpec& f : plan.frames) {
         auto target = [&](uint8_t t) {
             if (t >= count)
-                throw Error("animation \"" + spec.name + "\" branches to missing frame " + std::to_string(t));
+                throw Error("animation \"" + plan.name + "\" branches to missing frame " + std::to_string(t));
             return t;
         };
         if (f.branches.size() > kBranchesPerFrame)
-            throw Error("animation \"" + spec.name + "\" has a frame with more than four branches");
+            throw Error("animation \"" + plan.name + "\" has a frame with more than four branches");
         std::array<TFrameBranch, kBranchesPerFrame> branches{};
         for (size_t k = 0; k < f.branches.size(); ++k)
             branches[k] = {f.branches[k].first, target(f.branches[k].second)};
@@ -58,23 +58,23 @@ BuiltLibrary AssembleActorLibrary(const std::vector<AnimationSpec>& animations, 
     info.transparentIndex = transparentIndex;
     std::vector<PeResource> resources;
     for (size_t i = 0; i < animations.size(); ++i) {
-        const AnimationSpec& spec = animations[i];
+        const AnimationSpec& plan = animations[i];
         TAnimationInfo a;
-        a.name = spec.name;
+        a.name = plan.name;
         a.resourceId = uint16_t(kFirstAnimationResource + i);
-        for (int s : spec.states)
+        for (int s : plan.states)
             a.states[size_t(s / 8)] |= uint8_t(1u << (s % 8));
-        a.returnKind = spec.returnKind;
-        if (!spec.returnTo.empty()) {
+        a.returnKind = plan.returnKind;
+        if (!plan.returnTo.empty()) {
             const auto target = std::find_if(animations.begin(), animations.end(),
-                                             [&](const AnimationSpec& other) { return other.name == spec.returnTo; });
+                                             [&](const AnimationSpec& other) { return other.name == plan.returnTo; });
             if (target == animations.end())
-                throw Error("animation \"" + spec.name + "\" returns to unknown \"" + spec.returnTo + "\"");
+                throw Error("animation \"" + plan.name + "\" returns to unknown \"" + plan.returnTo + "\"");
             a.returnAnimation = uint16_t(target - animations.begin() + 1);
         }
         info.animations.push_back(a);
         resources.push_back({kResourceTypeRcData, "", a.resourceId,
-                             CompressStream(EncodeAnimationImage(RenderImage(spec)))});
+                             CompressStream(EncodeAnimationImage(RenderImage(plan)))});
     }
     for (const FrogSound sound : {kSoundRibbit, kSoundCroak, kSoundHop, kSoundPop})
         resources.push_back({0, kResourceTypeWave, sound, SynthesizeSound(sound)});

@@ -1,6 +1,7 @@
 #include "metadata/qt/frmDescript.h"
 
 #include "lang/TranslateForm.h"
+#include "toolkit/QtConversions.h"
 #include "util/Error.h"
 
 #include <QKeyEvent>
@@ -20,18 +21,6 @@ const char* const kButtonStyle =
     "QPushButton { background: #FFFFCC; border: 1px solid #B0B090; }"
     "QPushButton:hover { border-color: #606040; }"
     "QPushButton:pressed { background: #EEEEAA; }";
-
-QFont ToQFont(const FontSpec& spec, const QFont& base)
-{
-    QFont font = base;
-    if (!spec.Name.empty())
-        font.setFamily(QString::fromStdString(spec.Name));
-    if (spec.Size > 0)
-        font.setPointSize(spec.Size);
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    return font;
-}
 
 } // namespace
 
@@ -75,7 +64,7 @@ TfrmDescript::TfrmDescript(DescriptHost host, const std::string& langFile, QWidg
     // FormCreate
     sm.SetLangFile(langFile);
     TranslateForm(sm, this);
-    setFont(ToQFont(sm.LanguageFont(false), font()));
+    setFont(ToQFont(sm.LanguageFont(false)));
     QFont memoFont = font(); // the language's face at the memo's own 16 pixels
     memoFont.setPixelSize(16);
     Memo1->setFont(memoFont);
