@@ -22,16 +22,19 @@ check() { # description, then a command that must succeed
   if "$@"; then passed=$((passed + 1)); echo "ok   - $what"; else failed=$((failed + 1)); echo "FAIL - $what"; fi
 }
 
-# screen_pixel X Y: the root window's pixel as "r,g,b", read straight from an
-# xwd dump (fast enough to catch a photo that stays only a few hundred ms).
-screen_pixel() {
+# screen_pixels X Y [X Y ...]: pixels of the root window as "r,g,b" lines, read
+# straight from one xwd dump (fast enough for a photo that stays 300 ms).
+screen_pixels() {
   local dump=$work/screen.xwd
   xwd -root -silent >"$dump" 2>/dev/null || return 1
   field() { od -An -t u1 -j "$1" -N 4 "$dump" | awk '{print $1*16777216 + $2*65536 + $3*256 + $4}'; }
   local header=$(field 0) order=$(field 28) line=$(field 48) colours=$(field 76)
-  local at=$((header + colours * 12 + $2 * line + $1 * 4))
-  read -r b0 b1 b2 b3 < <(od -An -t u1 -j "$at" -N 4 "$dump")
-  if [ "$order" -eq 0 ]; then echo "$b2,$b1,$b0"; else echo "$b1,$b2,$b3"; fi
+  while [ $# -ge 2 ]; do
+    local at=$((header + colours * 12 + $2 * line + $1 * 4))
+    read -r b0 b1 b2 b3 < <(od -An -t u1 -j "$at" -N 4 "$dump")
+    if [ "$order" -eq 0 ]; then echo "$b2,$b1,$b0"; else echo "$b1,$b2,$b3"; fi
+    shift 2
+  done
 }
 
 # wait_for SECONDS COMMAND...: true as soon as the command succeeds.
